@@ -1,0 +1,25 @@
+#include "languagesettings.h"
+
+#include <QSettings>
+
+static const char* const settingsFile = "language.ini";
+
+int savedLanguageIndex()
+{
+    QSettings settings(settingsFile, QSettings::IniFormat);
+    return settings.value("language", QVariant()).toInt();
+}
+
+QString languageCatalogue(int index)
+{
+    switch (index) {
+    case 0:
+        return "cn.qm";
+    case 1:
+        return "tw.qm";
+    case 2:
+        return "en.qm";
+    default:
+        return QString();
+    }
+}

@@ -1,0 +1,36 @@
+#include "languagesettings.h"
+#include "mainwindow.h"
+#include "singleinstance.h"
+
+#include <QApplication>
+#include <QSharedMemory>
+#include <QSystemSemaphore>
+#include <QTranslator>
+
+int main(int argc, char* argv[])
+{
+    qSetMessagePattern("%{file}:%{line} %{function} [%{category}] %{message}");
+    QApplication a(argc, argv);
+
+    // One instance per desktop: the semaphore serialises two starts, the
+    // shared-memory segment marks the running one.
+    QSystemSemaphore guard("BOXKey", 1, QSystemSemaphore::Open);
+    guard.acquire();
+    QSharedMemory marker("SystemObject");
+    if (!claimInstanceMarker(marker)) {
+        showAlreadyRunning();
+        guard.release();
+        return 0;
+    }
+    guard.release();
+
+    QTranslator translator;
+    const QString catalogue = languageCatalogue(savedLanguageIndex());
+    if (!catalogue.isEmpty())
+        translator.load(catalogue);
+    QCoreApplication::installTranslator(&translator);
+
+    MainWindow w;
+    w.show();
+    return a.exec();
+}

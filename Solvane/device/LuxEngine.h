@@ -1,0 +1,43 @@
+#pragma once
+
+#include "TKFoundation.h"
+
+#include <QDateTime>
+#include <QObject>
+
+// The meter's command set as typed operations. Each returns 1 (or the value
+// read) on success and -1 on failure, and writes one line to the debug log.
+class LuxEngine : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit LuxEngine(QObject* parent = nullptr);
+    ~LuxEngine() override;
+
+public slots:
+    int setIntegrationTime(int time);
+    int readIntegrationTime();
+    int saveIntegrationTime();
+    int readOriginalData(int* data);
+    int stopToReadOriginalData();
+    int saveWavelengthCorrectCoefficient(double* coefficient);
+    int readWavelengthCorrectCoefficient(double* coefficient);
+    int saveIntensityCorrectCoefficient(double* coefficient);
+    int readIntensityCorrectCoefficient(double* coefficient);
+    int saveIlluminanceCorrectCoefficient(double* coefficient);
+    int readIlluminanceCorrectCoefficient(double* coefficient);
+    int startToTest(int mode);
+    int isReadyForReadingReslut();
+    int readTestResult(int resultConteent, double* illuminacne, int* intensity);
+    int readStoredData(int dataOrdinal, QDateTime* time, double* illuminance, double* intensity,
+                       double* ratio);
+
+private:
+    long read(DWORD dwID, DWORD loc, DWORD count, BYTE* buf);
+    long write(DWORD dwID, DWORD loc, DWORD count, BYTE* buf);
+    long command(DWORD dwID, DWORD loc);
+    static bool packCoefficients(const double* coefficient, int count, BYTE* bytes);
+
+    TKFoundation* foundation;
+};

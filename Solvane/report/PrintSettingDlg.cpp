@@ -1,0 +1,3 @@
+#include "PrintSettingDlg.h"
+
+PrintSettingDlg::PrintSettingDlg(QWidget* parent) : QDialog(parent) {}

@@ -1,0 +1,189 @@
+// The application as a user starts it: real processes on a virtual X display
+// (run under xvfb-run). Each test gives the processes a temporary directory
+// of their own as working directory and TMPDIR, which also keeps their
+// single-instance guard apart from any other Solvane on this machine.
+
+#include <QtTest>
+#include <csignal>
+
+class ApplicationTest : public QObject
+{
+    Q_OBJECT
+
+    QScopedPointer<QTemporaryDir> dir;
+    QList<QProcess*> processes;
+
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TMPDIR", dir->path());
+        env.remove("QT_QPA_PLATFORM"); // the real display
+        return env;
+    }
+
+    QProcess* start(const QString& program, const QStringList& arguments = {},
+                    const QProcessEnvironment& env = {})
+    {
+        auto* process = new QProcess(this);
+        process->setWorkingDirectory(dir->path());
+        process->setProcessEnvironment(env.isEmpty() ? environment() : env);
+        process->start(program, arguments);
+        processes << process;
+        [&] { QVERIFY(process->waitForStarted(10000)); }();
+        return process;
+    }
+
+    QProcess* startApplication(const QProcessEnvironment& env = {})
+    {
+        return start(qEnvironmentVariable("SOLVANE_EXE"), {}, env);
+    }
+
+    // The guard probe takes the marker the way the application does.
+    QProcess* hold()
+    {
+        QProcess* probe = start(qEnvironmentVariable("GUARD_PROBE"), {"hold"});
+        [&] {
+            QVERIFY(probe->waitForReadyRead(10000));
+            QCOMPARE(probe->readAllStandardOutput(), QByteArray("held\n"));
+        }();
+        return probe;
+    }
+
+    QString probeTry(const QString& mode = "try")
+    {
+        QProcess* probe = start(qEnvironmentVariable("GUARD_PROBE"), {mode});
+        probe->waitForFinished(10000);
+        return QString::fromLatin1(probe->readAllStandardOutput()).trimmed();
+    }
+
+    static QStringList windows(const QString& title)
+    {
+        QProcess xdotool;
+        xdotool.start("xdotool",
+                      {"search", "--name", "^" + QRegularExpression::escape(title) + "$"});
+        xdotool.waitForFinished(5000);
+        return QString::fromLatin1(xdotool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
+    }
+
+    static QString waitForWindow(const QString& title, int timeoutMs = 20000)
+    {
+        QDeadlineTimer deadline(timeoutMs);
+        while (!deadline.hasExpired()) {
+            const QStringList found = windows(title);
+            if (!found.isEmpty())
+                return found.first();
+            QThread::msleep(100);
+        }
+        return QString();
+    }
+
+    static void press(const QString& window, const QString& key)
+    {
+        QProcess::execute("xdotool", {"windowfocus", "--sync", window});
+        QProcess::execute("xdotool", {"key", "--clearmodifiers", key});
+    }
+
+    static void kill(QProcess* process)
+    {
+        ::kill(pid_t(process->processId()), SIGKILL);
+        process->waitForFinished(10000);
+    }
+
+    // A refused start shows only the message box, and ends with 0 once it is closed.
+    void expectRefusal(QProcess* second, int mainWindows)
+    {
+        const QString box = waitForWindow("Error");
+        QVERIFY2(!box.isEmpty(), "no message box titled \"Error\"");
+        QCOMPARE(windows("Solvane 1.0.2").size(), mainWindows);
+        // The box may map before it takes keys: press until it goes.
+        for (int attempt = 0; attempt < 20 && second->state() != QProcess::NotRunning; ++attempt) {
+            press(box, "Return");
+            second->waitForFinished(500);
+        }
+        QVERIFY(second->state() == QProcess::NotRunning);
+        QCOMPARE(second->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second->exitCode(), 0);
+        QVERIFY(!second->readAllStandardError().contains("Succeeded in loading"));
+    }
+
+private slots:
+    void init()
+    {
+        dir.reset(new QTemporaryDir);
+        QVERIFY(dir->isValid());
+        QVERIFY(windows("Solvane 1.0.2").isEmpty());
+    }
+
+    void cleanup()
+    {
+        for (QProcess* process : processes) {
+            if (process->state() != QProcess::NotRunning)
+                kill(process);
+        }
+        qDeleteAll(processes);
+        processes.clear();
+        // Leave nothing behind: the probe clears what killed processes left.
+        QCOMPARE(probeTry("clear"), QString("claimed"));
+        qDeleteAll(processes);
+        processes.clear();
+    }
+
+    void startsAndLogsTheMeterLibrary();
+    void secondStartIsRefused();
+    void startsAgainAfterEndOrKill();
+};
+
+void ApplicationTest::startsAndLogsTheMeterLibrary()
+{
+    // An incomplete library earlier on the search path must not win over
+    // the one beside the executable.
+    QProcessEnvironment env = environment();
+    env.insert("LD_LIBRARY_PATH", qEnvironmentVariable("NOSPEIC_DIR"));
+    QProcess* app = startApplication(env);
+    QVERIFY(!waitForWindow("Solvane 1.0.2").isEmpty());
+
+    QByteArray log;
+    QDeadlineTimer deadline(10000);
+    while (!log.contains("loading Dll") && !deadline.hasExpired()) {
+        app->waitForReadyRead(200);
+        log += app->readAllStandardError();
+    }
+    // file:line function [category] message, whatever the build type
+    const QRegularExpression line(
+        R"(TKFoundation\.cpp:\d+ TKFoundation::TKFoundation\S* \[default\] )"
+        R"("Succeeded in loading Dll\(libTorvikUSB\.so\)!")");
+    QVERIFY2(line.match(QString::fromUtf8(log)).hasMatch(), log.constData());
+    QVERIFY2(!QFileInfo::exists(dir->filePath("language.ini")), "start-up wrote language.ini");
+}
+
+void ApplicationTest::secondStartIsRefused()
+{
+    QProcess* holder = hold();
+    QProcess* second = startApplication();
+    expectRefusal(second, 0);
+    holder->closeWriteChannel();
+    QVERIFY(holder->waitForFinished(10000));
+}
+
+void ApplicationTest::startsAgainAfterEndOrKill()
+{
+    QProcess* holder = hold(); // a first instance that ends normally
+    holder->closeWriteChannel();
+    QVERIFY(holder->waitForFinished(10000));
+
+    QProcess* first = startApplication();
+    QVERIFY(!waitForWindow("Solvane 1.0.2").isEmpty());
+    kill(first); // leaves its marker segment behind
+    QTRY_VERIFY(windows("Solvane 1.0.2").isEmpty());
+
+    QProcess* again = startApplication();
+    QVERIFY2(!waitForWindow("Solvane 1.0.2").isEmpty(), "a killed instance still blocks the start");
+    QVERIFY2(again->state() == QProcess::Running, again->readAllStandardError().constData());
+
+    // ...and the one now running is still guarded.
+    QCOMPARE(probeTry(), QString("refused"));
+    expectRefusal(startApplication(), 1);
+}
+
+QTEST_GUILESS_MAIN(ApplicationTest)
+#include "tst_application.moc"

@@ -1,0 +1,488 @@
+// The command channel and the command set, byte for byte, against a scripted
+// stand-in of the meter library.
+
+#include "LuxEngine.h"
+#include "TKFoundation.h"
+#include "probeusb.h"
+
+#include <QtTest>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+using Bytes = std::vector<unsigned char>;
+Q_DECLARE_METATYPE(Bytes)
+
+namespace {
+Bytes littleEndian(double value)
+{
+    Bytes bytes(8);
+    std::memcpy(bytes.data(), &value, 8);
+    return bytes;
+}
+
+bool sameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+// The packed format keeps seven significant digits.
+bool packedEqual(double a, double b)
+{
+    return std::abs(a - b) <= 5e-7 * std::abs(b);
+}
+} // namespace
+
+class ChannelTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    ProbeState& probe = *probeState();
+    LuxEngine* engine = nullptr;
+
+    void answer(long result, Bytes bytes = {}) { probe.answers.push_back({result, bytes}); }
+    const ProbeCall& onlyCall()
+    {
+        [&] { QCOMPARE(probe.calls.size(), std::size_t(1)); }();
+        return probe.calls.front();
+    }
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void forwardsEveryArgumentUnchanged();
+    void integrationTimeOnTheWire();
+    void integrationTimeOutOfRangeIsNotSent_data();
+    void integrationTimeOutOfRangeIsNotSent();
+    void packedCoefficients_data();
+    void packedCoefficients();
+    void coefficientsWithoutPackedFormAreNotSent_data();
+    void coefficientsWithoutPackedFormAreNotSent();
+    void wavelengthCoefficientsDecodeOnlyOnSuccess();
+    void intensityCoefficientBlocks();
+    void originalDataBlocks();
+    void bareCommands();
+    void readyStatus();
+    void testResultDecodesEvenOnFailure();
+    void storedRecordEndMarker();
+    void storedRecordDecoding();
+    void storedRecordFailedExchange();
+};
+
+void ChannelTest::initTestCase()
+{
+    QTest::ignoreMessage(QtDebugMsg, "\"Succeeded in loading Dll(libTorvikUSB.so)!\"");
+    engine = new LuxEngine(nullptr);
+}
+
+void ChannelTest::init()
+{
+    probe.reset();
+}
+
+// Every exchange: fixed time-out, no text, three tries, and a receive buffer
+// that starts zeroed so that a failed read never decodes stale memory.
+void ChannelTest::cleanup()
+{
+    for (const ProbeCall& call : probe.calls) {
+        QCOMPARE(call.dwTimeout, 2000u);
+        QCOMPARE(call.disc, nullptr);
+        QCOMPARE(call.dwTry, 3u);
+        if (call.channel == 'R')
+            QVERIFY2(
+                std::all_of(call.bytes.begin(), call.bytes.end(), [](int b) { return b == 0; }),
+                qPrintable(QString("read %1 got a dirty buffer").arg(call.dwID)));
+    }
+}
+
+void ChannelTest::forwardsEveryArgumentUnchanged()
+{
+    TKFoundation foundation;
+    QVERIFY(foundation.isLoaded());
+    BYTE buf[4] = {1, 2, 3, 4};
+    char text[] = "x";
+
+    answer(42);
+    answer(-7);
+    answer(0);
+    QCOMPARE(foundation.readCommand(17, 0xFFFFFFFFu, 4, buf, 2000, text, 3), 42L);
+    QCOMPARE(foundation.writeCommand(5, 1, 4, buf, 1, nullptr, 9), -7L);
+    QCOMPARE(foundation.cmdCommand(11, 7, 0, nullptr, 2000, nullptr, 3), 0L);
+
+    QCOMPARE(probe.calls.size(), std::size_t(3));
+    const ProbeCall& r = probe.calls[0];
+    QCOMPARE(r.channel, 'R');
+    QCOMPARE(r.dwID, 17u);
+    QCOMPARE(r.loc, 0xFFFFFFFFu);
+    QCOMPARE(r.count, 4u);
+    QCOMPARE(r.buf, buf);
+    QCOMPARE(r.disc, text);
+    const ProbeCall& w = probe.calls[1];
+    QCOMPARE(w.channel, 'W');
+    QCOMPARE(w.bytes, Bytes({1, 2, 3, 4}));
+    QCOMPARE(w.dwTimeout, 1u);
+    QCOMPARE(w.dwTry, 9u);
+    const ProbeCall& c = probe.calls[2];
+    QCOMPARE(c.channel, 'C');
+    QCOMPARE(c.dwID, 11u);
+    QCOMPARE(c.loc, 7u);
+    QCOMPARE(c.count, 0u);
+    QCOMPARE(c.buf, nullptr);
+    QCOMPARE(c.disc, nullptr);
+    probe.reset(); // the odd time-out and tries above were the point
+}
+
+void ChannelTest::integrationTimeOnTheWire()
+{
+    QTest::ignoreMessage(QtDebugMsg, "成功设置积分时间: 100");
+    QCOMPARE(engine->setIntegrationTime(100), 1);
+    const ProbeCall& set = onlyCall();
+    QCOMPARE(set.channel, 'W');
+    QCOMPARE(set.dwID, 0u);
+    QCOMPARE(set.loc, 0u);
+    QCOMPARE(set.bytes, Bytes({0xE8, 0x03}));
+
+    probe.reset();
+    QCOMPARE(engine->setIntegrationTime(6553), 1);
+    QCOMPARE(onlyCall().bytes, Bytes({0xFA, 0xFF}));
+
+    probe.reset();
+    answer(1, {0xE8, 0x03});
+    answer(1, {0xE9, 0x03}); // the tenth is dropped
+    answer(0, {0xE8, 0x03}); // a failed read is not decoded
+    QTest::ignoreMessage(QtDebugMsg, "成功读取积分时间： 100");
+    QCOMPARE(engine->readIntegrationTime(), 100);
+    QCOMPARE(engine->readIntegrationTime(), 100);
+    QTest::ignoreMessage(QtDebugMsg, "读取积分时间失败!");
+    QCOMPARE(engine->readIntegrationTime(), -1);
+    QCOMPARE(probe.calls[0].dwID, 1u);
+    QCOMPARE(probe.calls[0].count, 2u);
+
+    probe.reset();
+    answer(0);
+    QTest::ignoreMessage(QtDebugMsg, "设置积分时间失败!");
+    QCOMPARE(engine->setIntegrationTime(5), -1);
+}
+
+void ChannelTest::integrationTimeOutOfRangeIsNotSent_data()
+{
+    QTest::addColumn<int>("time");
+    QTest::newRow("negative") << -1;
+    QTest::newRow("wire overflow") << 6554;
+    QTest::newRow("huge") << 429496730;
+}
+
+void ChannelTest::integrationTimeOutOfRangeIsNotSent()
+{
+    QFETCH(int, time);
+    QCOMPARE(engine->setIntegrationTime(time), -1);
+    QVERIFY(probe.calls.empty());
+}
+
+void ChannelTest::packedCoefficients_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<Bytes>("wire"); // empty: only the round trip is checked
+    QTest::newRow("1.5") << 1.5 << Bytes{0x00, 0x00, 0x00, 0x40, 0x01, 0x00};
+    QTest::newRow("-1.5") << -1.5 << Bytes{0x00, 0x00, 0x00, 0xC0, 0xFF, 0x00};
+    QTest::newRow("-0.00125") << -0.00125 << Bytes{0x00, 0x00, 0x00, 0xE0, 0xFF, 0xFD};
+    QTest::newRow("0") << 0.0 << Bytes{0, 0, 0, 0, 0, 0};
+    QTest::newRow("largest exponent") << 9.5e127 << Bytes{0x00, 0x00, 0x00, 0x40, 0x09, 0x7F};
+    QTest::newRow("smallest exponent") << -2.25e-128 << Bytes{0x00, 0x00, 0x00, 0xE0, 0xFE, 0x80};
+    QTest::newRow("seven digits") << 123456.789 << Bytes{};
+    QTest::newRow("tiny") << 3.0e-9 << Bytes{};
+}
+
+void ChannelTest::packedCoefficients()
+{
+    QFETCH(double, value);
+    QFETCH(Bytes, wire);
+
+    double out = value;
+    QTest::ignoreMessage(QtDebugMsg, "保存照度校准系数成功!");
+    QCOMPARE(engine->saveIlluminanceCorrectCoefficient(&out), 1);
+    const ProbeCall& save = onlyCall();
+    QCOMPARE(save.channel, 'W');
+    QCOMPARE(save.dwID, 9u);
+    QCOMPARE(save.count, 6u);
+    if (!wire.empty())
+        QCOMPARE(save.bytes, wire);
+
+    answer(1, save.bytes);
+    double in = -999;
+    QTest::ignoreMessage(QtDebugMsg, "读取照度校准系数成功!");
+    QCOMPARE(engine->readIlluminanceCorrectCoefficient(&in), 1);
+    QCOMPARE(probe.calls.back().dwID, 10u);
+    QVERIFY2(packedEqual(in, value),
+             qPrintable(QString("%1 came back as %2").arg(value, 0, 'g', 17).arg(in, 0, 'g', 17)));
+}
+
+void ChannelTest::coefficientsWithoutPackedFormAreNotSent_data()
+{
+    QTest::addColumn<double>("bad");
+    QTest::newRow("NaN") << std::numeric_limits<double>::quiet_NaN();
+    QTest::newRow("infinity") << -std::numeric_limits<double>::infinity();
+    QTest::newRow("exponent 128") << 1e128;
+    QTest::newRow("exponent -129") << 9.99e-129;
+}
+
+void ChannelTest::coefficientsWithoutPackedFormAreNotSent()
+{
+    QFETCH(double, bad);
+    double one = bad;
+    QCOMPARE(engine->saveIlluminanceCorrectCoefficient(&one), -1);
+
+    double six[6] = {1, 2, 3, 4, 5, bad};
+    QCOMPARE(engine->saveWavelengthCorrectCoefficient(six), -1);
+
+    // One bad value at the very end still keeps all 70 blocks back.
+    double table[420];
+    std::fill(std::begin(table), std::end(table), 1.0);
+    table[419] = bad;
+    QCOMPARE(engine->saveIntensityCorrectCoefficient(table), -1);
+    QVERIFY(probe.calls.empty());
+}
+
+void ChannelTest::wavelengthCoefficientsDecodeOnlyOnSuccess()
+{
+    double sent[6] = {330, 0.16, -1.5e-6, 0, 2.5e-12, -7};
+    QTest::ignoreMessage(QtDebugMsg, "保存校正系数成功!");
+    QCOMPARE(engine->saveWavelengthCorrectCoefficient(sent), 1);
+    const ProbeCall save = onlyCall();
+    QCOMPARE(save.dwID, 5u);
+    QCOMPARE(save.count, 36u);
+
+    answer(1, save.bytes);
+    answer(0, save.bytes);
+    double back[6] = {};
+    QCOMPARE(engine->readWavelengthCorrectCoefficient(back), 1);
+    for (int i = 0; i < 6; ++i)
+        QVERIFY(packedEqual(back[i], sent[i]));
+    double untouched[6] = {9, 9, 9, 9, 9, 9};
+    QTest::ignoreMessage(QtDebugMsg, "读取波长校正系数失败!");
+    QCOMPARE(engine->readWavelengthCorrectCoefficient(untouched), -1);
+    QCOMPARE(untouched[0], 9.0);
+    QCOMPARE(probe.calls.back().dwID, 6u);
+}
+
+void ChannelTest::intensityCoefficientBlocks()
+{
+    double table[420];
+    for (int i = 0; i < 420; ++i)
+        table[i] = 1 + i / 1000.0;
+    QTest::ignoreMessage(QtDebugMsg, "保存强度校准系数成功!");
+    QCOMPARE(engine->saveIntensityCorrectCoefficient(table), 1);
+    QCOMPARE(probe.calls.size(), std::size_t(70));
+    Bytes all;
+    for (int b = 0; b < 70; ++b) {
+        QCOMPARE(probe.calls[b].channel, 'W');
+        QCOMPARE(probe.calls[b].dwID, 7u);
+        QCOMPARE(probe.calls[b].loc, DWORD(b));
+        QCOMPARE(probe.calls[b].count, 36u);
+        all.insert(all.end(), probe.calls[b].bytes.begin(), probe.calls[b].bytes.end());
+    }
+
+    // Reading comes in four blocks of 105; every block is decoded, only the
+    // last one's result counts.
+    probe.reset();
+    for (int b = 0; b < 4; ++b)
+        answer(b == 0 ? 0 : 1, Bytes(all.begin() + 630 * b, all.begin() + 630 * (b + 1)));
+    double back[420] = {};
+    QTest::ignoreMessage(QtDebugMsg, "读取强度校准系数成功！");
+    QCOMPARE(engine->readIntensityCorrectCoefficient(back), 1);
+    QCOMPARE(probe.calls.size(), std::size_t(4));
+    for (int b = 0; b < 4; ++b) {
+        QCOMPARE(probe.calls[b].dwID, 8u);
+        QCOMPARE(probe.calls[b].loc, DWORD(b));
+        QCOMPARE(probe.calls[b].count, 630u);
+    }
+    for (int i = 0; i < 420; ++i)
+        QVERIFY(packedEqual(back[i], table[i]));
+
+    probe.reset();
+    for (int b = 0; b < 4; ++b)
+        answer(b == 3 ? 0 : 1);
+    QTest::ignoreMessage(QtDebugMsg, "读取强度校准系数失败!");
+    QCOMPARE(engine->readIntensityCorrectCoefficient(back), -1);
+
+    probe.reset();
+    for (int b = 0; b < 70; ++b)
+        answer(b == 69 ? -1 : 1);
+    QTest::ignoreMessage(QtDebugMsg, "保存强度校准系数失败！");
+    QCOMPARE(engine->saveIntensityCorrectCoefficient(table), -1);
+}
+
+void ChannelTest::originalDataBlocks()
+{
+    for (int b = 0; b < 7; ++b) {
+        Bytes block;
+        for (int k = 0; k < (b < 6 ? 450 : 300); ++k) {
+            const int value = (b * 450 + k) * 21 % 65536; // reaches past 32767: unsigned
+            block.push_back(value & 0xFF);
+            block.push_back(value >> 8);
+        }
+        answer(1, block);
+    }
+    std::vector<int> data(3001, -1);
+    QTest::ignoreMessage(QtDebugMsg, "获取原始强度成功!");
+    QCOMPARE(engine->readOriginalData(data.data()), 1);
+    QCOMPARE(probe.calls.size(), std::size_t(7));
+    for (int b = 0; b < 7; ++b) {
+        QCOMPARE(probe.calls[b].dwID, 3u);
+        QCOMPARE(probe.calls[b].loc, DWORD(b));
+        QCOMPARE(probe.calls[b].count, b < 6 ? 900u : 600u);
+    }
+    for (int i = 0; i < 3000; ++i)
+        QCOMPARE(data[i], i * 21 % 65536);
+    QCOMPARE(data[3000], -1);
+
+    probe.reset();
+    for (int b = 0; b < 7; ++b)
+        answer(b == 6 ? 0 : 1);
+    QTest::ignoreMessage(QtDebugMsg, "获取原始强度失败!");
+    QCOMPARE(engine->readOriginalData(data.data()), -1);
+}
+
+void ChannelTest::bareCommands()
+{
+    QTest::ignoreMessage(QtDebugMsg, "保存积分时间成功!");
+    QCOMPARE(engine->saveIntegrationTime(), 1);
+    QTest::ignoreMessage(QtDebugMsg, "结束获取原始数据成功!");
+    QCOMPARE(engine->stopToReadOriginalData(), 1);
+    QCOMPARE(engine->startToTest(7), 1);
+    const DWORD expected[3][2] = {{2, 2}, {4, 0}, {11, 7}};
+    QCOMPARE(probe.calls.size(), std::size_t(3));
+    for (int i = 0; i < 3; ++i) {
+        const ProbeCall& call = probe.calls[i];
+        QCOMPARE(call.channel, 'C');
+        QCOMPARE(call.dwID, expected[i][0]);
+        QCOMPARE(call.loc, expected[i][1]);
+        QCOMPARE(call.count, 0u);
+        QCOMPARE(call.buf, nullptr);
+    }
+
+    answer(0);
+    answer(0);
+    answer(-3);
+    QTest::ignoreMessage(QtDebugMsg, "保存积分时间失败!");
+    QCOMPARE(engine->saveIntegrationTime(), -1);
+    QTest::ignoreMessage(QtDebugMsg, "结束获取原始数据失败!");
+    QCOMPARE(engine->stopToReadOriginalData(), -1);
+    QCOMPARE(engine->startToTest(0), -1);
+}
+
+void ChannelTest::readyStatus()
+{
+    answer(1, {0xFE});
+    answer(0); // nothing written into the buffer: reads as "not ready"
+    QCOMPARE(engine->isReadyForReadingReslut(), 254);
+    QCOMPARE(engine->isReadyForReadingReslut(), 0);
+    QCOMPARE(probe.calls[0].dwID, 12u);
+    QCOMPARE(probe.calls[0].count, 1u);
+}
+
+void ChannelTest::testResultDecodesEvenOnFailure()
+{
+    Bytes answerBytes = {0x00, 0x00, 0x00, 0x40, 0x01, 0x02}; // 1.5e2 lx
+    for (int i = 0; i < 401; ++i) {
+        answerBytes.push_back(i & 0xFF);
+        answerBytes.push_back(i == 400 ? 0xFF : 0x00);
+    }
+    answerBytes[6] = answerBytes[7] = 0xFF;
+    answer(1, answerBytes);
+    answer(0, answerBytes);
+
+    for (int expected : {1, -1}) {
+        double lux = 0;
+        std::vector<int> intensity(401, -1);
+        QTest::ignoreMessage(QtDebugMsg, expected == 1 ? "读取测试结果成功!" : "读取测试结果失败!");
+        QCOMPARE(engine->readTestResult(3, &lux, intensity.data()), expected);
+        QCOMPARE(lux, 150.0);
+        QCOMPARE(intensity[0], 65535);
+        QCOMPARE(intensity[200], 200);
+        QCOMPARE(intensity[400], 0xFF90);
+    }
+    QCOMPARE(probe.calls[0].dwID, 13u);
+    QCOMPARE(probe.calls[0].loc, 3u);
+    QCOMPARE(probe.calls[0].count, 808u);
+}
+
+void ChannelTest::storedRecordEndMarker()
+{
+    Bytes marker(825, 0x5A);
+    marker[0] = marker[1] = 0xFF;
+    answer(1, marker);
+    answer(0, marker); // the marker counts before the exchange's result
+
+    for (int i = 0; i < 2; ++i) {
+        QDateTime time(QDate(2000, 1, 2), QTime(3, 4, 5));
+        double lux = -1, ratio = -2;
+        std::vector<double> intensity(401, -3);
+        QTest::ignoreMessage(QtDebugMsg, "没有可以读取的数据!");
+        QCOMPARE(engine->readStoredData(9, &time, &lux, intensity.data(), &ratio), 0);
+        QCOMPARE(time, QDateTime(QDate(2000, 1, 2), QTime(3, 4, 5)));
+        QCOMPARE(lux, -1.0);
+        QCOMPARE(ratio, -2.0);
+        QVERIFY(std::all_of(intensity.begin(), intensity.end(), [](double v) { return v == -3; }));
+    }
+    QCOMPARE(probe.calls[0].dwID, 17u);
+    QCOMPARE(probe.calls[0].loc, 9u);
+    QCOMPARE(probe.calls[0].count, 825u);
+}
+
+void ChannelTest::storedRecordDecoding()
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    double oddNan;
+    const std::uint64_t payload = 0x7FF800000000BEEFull;
+    std::memcpy(&oddNan, &payload, 8);
+
+    Bytes record = {0xE5, 0x07, 0x0C, 0x1F, 0x17, 0x3B, 0x3B};
+    const Bytes lux = littleEndian(oddNan);
+    record.insert(record.end(), lux.begin(), lux.end());
+    for (int i = 0; i < 401; ++i) {
+        record.push_back(i == 0 ? 0xFF : i & 0xFF);
+        record.push_back(i == 0 ? 0xFF : i >> 8);
+    }
+    const Bytes ratioBytes = littleEndian(-std::numeric_limits<double>::infinity());
+    record.insert(record.end(), ratioBytes.begin(), ratioBytes.end());
+    QCOMPARE(record.size(), std::size_t(825));
+    answer(825, record);
+
+    QDateTime time;
+    double illuminance = 0, ratio = 0;
+    std::vector<double> intensity(402, -1);
+    QTest::ignoreMessage(QtDebugMsg, "ratio: -inf");
+    QTest::ignoreMessage(QtDebugMsg, "读取存储数据成功!");
+    QCOMPARE(engine->readStoredData(0, &time, &illuminance, intensity.data(), &ratio), 1);
+    QCOMPARE(time, QDateTime(QDate(2021, 12, 31), QTime(23, 59, 59, 0)));
+    QCOMPARE(time.time().msec(), 0);
+    QVERIFY(sameBits(illuminance, oddNan));
+    QVERIFY(!sameBits(illuminance, nan));
+    QVERIFY(std::isinf(ratio) && ratio < 0);
+    QCOMPARE(intensity[0], 65535.0);
+    QCOMPARE(intensity[1], 1.0);
+    QCOMPARE(intensity[400], 400.0);
+    QCOMPARE(intensity[401], -1.0); // nothing written past the spectrum
+}
+
+void ChannelTest::storedRecordFailedExchange()
+{
+    answer(0); // the buffer stays as it was sent: zeroed
+    QDateTime time(QDate(2000, 1, 1), QTime(0, 0));
+    double lux = 5, ratio = 5;
+    std::vector<double> intensity(401, 5);
+    QTest::ignoreMessage(QtDebugMsg, "ratio: 0");
+    QTest::ignoreMessage(QtDebugMsg, "读取存储数据失败!");
+    QCOMPARE(engine->readStoredData(3, &time, &lux, intensity.data(), &ratio), -1);
+    QVERIFY(!time.isValid());
+    QCOMPARE(lux, 0.0);
+    QCOMPARE(intensity[17], 0.0);
+    QCOMPARE(ratio, 0.0);
+}
+
+QTEST_GUILESS_MAIN(ChannelTest)
+#include "tst_channel.moc"

@@ -1,0 +1,48 @@
+// A meter library that is missing, or lacks an entry point, counts as not
+// loaded: nothing is ever called through it and every operation fails.
+// Run with the search path pointing at such a library (see CMakeLists.txt).
+
+#include "LuxEngine.h"
+#include "TKFoundation.h"
+
+#include <QtTest>
+
+class LibraryLoadingTest : public QObject
+{
+    Q_OBJECT
+
+    static void everyExchangeFails()
+    {
+        QTest::ignoreMessage(QtDebugMsg, "\"Failed to load Dll(libTorvikUSB.so)!\"");
+        TKFoundation foundation;
+        QVERIFY(!foundation.isLoaded());
+        BYTE buf[825] = {};
+        QCOMPARE(foundation.readCommand(17, 0, 825, buf, 2000, nullptr, 3), 0L);
+        QCOMPARE(foundation.writeCommand(0, 0, 2, buf, 2000, nullptr, 3), 0L);
+        QCOMPARE(foundation.cmdCommand(2, 2, 0, nullptr, 2000, nullptr, 3), 0L);
+
+        QTest::ignoreMessage(QtDebugMsg, "\"Failed to load Dll(libTorvikUSB.so)!\"");
+        LuxEngine engine;
+        QDateTime time;
+        double lux = 0, ratio = 0, intensity[401];
+        QCOMPARE(engine.readStoredData(0, &time, &lux, intensity, &ratio), -1);
+        QCOMPARE(engine.readIntegrationTime(), -1);
+        QCOMPARE(engine.isReadyForReadingReslut(), 0);
+    }
+
+private slots:
+    // The library found on the search path exports CmdRead, CmdWrite and
+    // CmdCmd but not CmdSpeic; its CmdRead aborts if it is ever called.
+    void missingEntryPoint()
+    {
+        QLibrary library("TorvikUSB");
+        QVERIFY2(library.load(), "the incomplete library is not on the search path");
+        QVERIFY(library.resolve("CmdRead"));
+        QVERIFY(!library.resolve("CmdSpeic"));
+        everyExchangeFails();
+    }
+    void missingLibrary() { everyExchangeFails(); }
+};
+
+QTEST_GUILESS_MAIN(LibraryLoadingTest)
+#include "tst_libraryloading.moc"

@@ -1,0 +1,379 @@
+// The command set end to end: LuxEngine, the channel and the virtual meter
+// library as the application loads it. The meter reads its environment on
+// every exchange, so each test sets the behaviour it needs.
+
+#include "LuxEngine.h"
+#include "lightsources.h"
+#include "storedrecord.h"
+
+#include <QtTest>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+const char* const meterVariables[] = {"TORVIK_VM_RECORDS",      "TORVIK_VM_RECORD_COUNT",
+                                      "TORVIK_VM_DISCONNECTED", "TORVIK_VM_FAIL_AT",
+                                      "TORVIK_VM_LATENCY_MS",   "TORVIK_VM_GARBAGE"};
+
+struct Record
+{
+    int result = 0;
+    QDateTime time;
+    double illuminance = 0, ratio = 0;
+    std::vector<double> intensity = std::vector<double>(401, 0);
+};
+
+bool sameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+} // namespace
+
+class VirtualMeterTest : public QObject
+{
+    Q_OBJECT
+
+    LuxEngine* engine = nullptr;
+    QTemporaryDir dir;
+
+    Record read(int ordinal)
+    {
+        Record r;
+        r.result =
+            engine->readStoredData(ordinal, &r.time, &r.illuminance, r.intensity.data(), &r.ratio);
+        return r;
+    }
+
+    // Reads records until the meter says there are no more (or 100000 reads).
+    QList<Record> readAll()
+    {
+        QList<Record> records;
+        for (int k = 0; k < 100000; ++k) {
+            Record r = read(k);
+            if (r.result != 1)
+                break;
+            records << r;
+        }
+        return records;
+    }
+
+    static void compare(const Record& got, const vm::StoredRecord& want)
+    {
+        QCOMPARE(got.result, 1);
+        QCOMPARE(got.time, QDateTime(QDate(want.year, want.month, want.day),
+                                     QTime(want.hour, want.minute, want.second)));
+        QVERIFY(sameBits(got.illuminance, want.illuminance));
+        QVERIFY(sameBits(got.ratio, want.ratio));
+        for (int i = 0; i < 401; ++i)
+            QCOMPARE(got.intensity[i], double(want.intensity[i]));
+    }
+
+    QString writeFile(const QString& name, const QByteArray& content)
+    {
+        QFile file(dir.filePath(name));
+        [&] { QVERIFY(file.open(QIODevice::WriteOnly)); }();
+        file.write(content);
+        return file.fileName();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(dir.isValid());
+        QTest::ignoreMessage(QtDebugMsg, "\"Succeeded in loading Dll(libTorvikUSB.so)!\"");
+        engine = new LuxEngine(nullptr);
+    }
+    // Every test starts with a factory-fresh meter: a change of its
+    // environment, seen by one exchange, restarts it.
+    void init()
+    {
+        qputenv("TORVIK_VM_LATENCY_MS", "0");
+        engine->isReadyForReadingReslut();
+        for (const char* name : meterVariables)
+            qunsetenv(name);
+    }
+    void cleanupTestCase() { delete engine; }
+
+    void factoryMemoryHoldsRealisticRecords();
+    void recordCountAndFileRoundTrip();
+    void badConfigurationServesNoRecords_data();
+    void badConfigurationServesNoRecords();
+    void disconnectedMeterFailsEverything();
+    void failureAtOneOrdinal();
+    void latencyDelaysEachExchange();
+    void garbageAnswersStayFinite();
+    void integrationTimeAndRawFrame();
+    void coefficientsReadBackWhatWasWritten();
+    void liveTestCycle();
+    void malformedCallsAreRefused();
+};
+
+void VirtualMeterTest::factoryMemoryHoldsRealisticRecords()
+{
+    const QList<Record> records = readAll();
+    QCOMPARE(records.size(), 12);
+    QCOMPARE(read(12).result, 0);
+
+    const std::vector<vm::StoredRecord> expected = vm::defaultRecords();
+    QDateTime previous;
+    for (int k = 0; k < records.size(); ++k) {
+        const Record& r = records[k];
+        compare(r, expected[k]);
+        QVERIFY(r.time.isValid() && r.time > previous);
+        previous = r.time;
+        QVERIFY2(r.illuminance > 10 && r.illuminance < 20000, qPrintable(QString::number(k)));
+        QVERIFY(r.ratio > 0.95 && r.ratio < 1.05);
+        const double peak = *std::max_element(r.intensity.begin(), r.intensity.end());
+        QVERIFY2(peak > 10000 && peak < 65535, qPrintable(QString::number(peak)));
+    }
+    // A line spectrum and a smooth one both among them: the fluorescent lamp
+    // jumps by a good part of its peak from one nanometre to the next.
+    auto steepest = [](const Record& r) {
+        double step = 0;
+        for (int i = 1; i < 401; ++i)
+            step = std::max(step, std::abs(r.intensity[i] - r.intensity[i - 1]));
+        return step / *std::max_element(r.intensity.begin(), r.intensity.end());
+    };
+    QVERIFY(steepest(records[4]) > 0.15);
+    QVERIFY(steepest(records[0]) < 0.01);
+}
+
+void VirtualMeterTest::recordCountAndFileRoundTrip()
+{
+    qputenv("TORVIK_VM_RECORD_COUNT", "0");
+    QCOMPARE(read(0).result, 0);
+    qputenv("TORVIK_VM_RECORD_COUNT", "1000");
+    QCOMPARE(read(999).result, 1);
+    QCOMPARE(read(1000).result, 0);
+
+    // The tool's output, with Windows line ends, served back record for record.
+    QProcess tool;
+    tool.start(qEnvironmentVariable("METER_RECORDS_TOOL"), {"30"});
+    QVERIFY(tool.waitForFinished());
+    QCOMPARE(tool.exitCode(), 0);
+    QByteArray text = tool.readAllStandardOutput();
+    text.replace("\n", "\r\n");
+    qputenv("TORVIK_VM_RECORD_COUNT", "5"); // a file wins over the count
+    qputenv("TORVIK_VM_RECORDS", writeFile("records.txt", text).toLocal8Bit());
+    const QList<Record> records = readAll();
+    const std::vector<vm::StoredRecord> expected = vm::defaultRecords(30);
+    QCOMPARE(records.size(), 30);
+    for (int k = 0; k < 30; ++k)
+        compare(records[k], expected[k]);
+
+    // Impossible dates and non-finite numbers pass as they are.
+    QByteArray odd = "2021-13-40T25:61:99,nan,-inf";
+    for (int i = 0; i < 401; ++i)
+        odd += i == 400 ? ",65535" : ",0";
+    qputenv("TORVIK_VM_RECORDS", writeFile("odd.txt", "# comment\n\n" + odd + "\n").toLocal8Bit());
+    const Record r = read(0);
+    QCOMPARE(r.result, 1);
+    QVERIFY(!r.time.isValid());
+    QVERIFY(std::isnan(r.illuminance));
+    QVERIFY(std::isinf(r.ratio));
+    QCOMPARE(r.intensity[400], 65535.0);
+    QCOMPARE(read(1).result, 0);
+}
+
+void VirtualMeterTest::badConfigurationServesNoRecords_data()
+{
+    QTest::addColumn<QByteArray>("variable");
+    QTest::addColumn<QByteArray>("value");
+    QTest::addColumn<QByteArray>("fileContent"); // when set, value names this file
+
+    QByteArray good = "2024-05-06T07:08:09,100,1";
+    for (int i = 0; i < 401; ++i)
+        good += ",7";
+    QTest::newRow("missing file") << QByteArray("TORVIK_VM_RECORDS") << QByteArray("/nonexistent/x")
+                                  << QByteArray();
+    QTest::newRow("400 intensities") << QByteArray("TORVIK_VM_RECORDS") << QByteArray()
+                                     << good + "\n" + good.left(good.size() - 2) + "\n";
+    QTest::newRow("intensity too large") << QByteArray("TORVIK_VM_RECORDS") << QByteArray()
+                                         << good + "\n" + good.left(good.size() - 1) + "65536\n";
+    QTest::newRow("negative intensity")
+        << QByteArray("TORVIK_VM_RECORDS") << QByteArray() << good.left(good.size() - 1) + "-7\n";
+    QTest::newRow("bad date") << QByteArray("TORVIK_VM_RECORDS") << QByteArray()
+                              << "2024/05/06 07:08:09" + good.mid(19) + "\n";
+    QTest::newRow("end-marker year")
+        << QByteArray("TORVIK_VM_RECORDS") << QByteArray() << "65535" + good.mid(4) + "\n";
+    QTest::newRow("binary") << QByteArray("TORVIK_VM_RECORDS") << QByteArray()
+                            << QByteArray("\x00\xff\x01garbage\x00\n", 12);
+    QTest::newRow("count not a number")
+        << QByteArray("TORVIK_VM_RECORD_COUNT") << QByteArray("twelve") << QByteArray();
+    QTest::newRow("count negative")
+        << QByteArray("TORVIK_VM_RECORD_COUNT") << QByteArray("-1") << QByteArray();
+    QTest::newRow("latency text") << QByteArray("TORVIK_VM_LATENCY_MS") << QByteArray("1s")
+                                  << QByteArray();
+}
+
+void VirtualMeterTest::badConfigurationServesNoRecords()
+{
+    QFETCH(QByteArray, variable);
+    QFETCH(QByteArray, value);
+    QFETCH(QByteArray, fileContent);
+    if (!fileContent.isEmpty())
+        value = writeFile("bad.txt", fileContent).toLocal8Bit();
+    qputenv(variable.constData(), value);
+
+    QCOMPARE(read(0).result, 0);
+    QCOMPARE(engine->setIntegrationTime(20), 1); // still a meter, only an empty one
+    QCOMPARE(engine->readIntegrationTime(), 20);
+}
+
+void VirtualMeterTest::disconnectedMeterFailsEverything()
+{
+    qputenv("TORVIK_VM_DISCONNECTED", "1");
+    QCOMPARE(read(0).result, -1);
+    QCOMPARE(engine->setIntegrationTime(10), -1);
+    QCOMPARE(engine->readIntegrationTime(), -1);
+    QCOMPARE(engine->saveIntegrationTime(), -1);
+    QCOMPARE(engine->startToTest(0), -1);
+    QCOMPARE(engine->isReadyForReadingReslut(), 0);
+    std::vector<int> raw(3000);
+    QCOMPARE(engine->readOriginalData(raw.data()), -1);
+    QVERIFY(std::all_of(raw.begin(), raw.end(), [](int v) { return v == 0; }));
+
+    qputenv("TORVIK_VM_DISCONNECTED", "0");
+    QCOMPARE(read(0).result, 1);
+}
+
+void VirtualMeterTest::failureAtOneOrdinal()
+{
+    qputenv("TORVIK_VM_FAIL_AT", "2");
+    QCOMPARE(read(0).result, 1);
+    QCOMPARE(read(1).result, 1);
+    const Record failed = read(2);
+    QCOMPARE(failed.result, -1);
+    QCOMPARE(failed.intensity[100], 0.0); // nothing stale decoded
+    QCOMPARE(read(3).result, 1);
+    QCOMPARE(readAll().size(), 2);
+}
+
+void VirtualMeterTest::latencyDelaysEachExchange()
+{
+    qputenv("TORVIK_VM_LATENCY_MS", "40");
+    QElapsedTimer timer;
+    timer.start();
+    QCOMPARE(read(0).result, 1);
+    QCOMPARE(engine->readIntegrationTime(), 100);
+    QVERIFY(timer.elapsed() >= 80);
+}
+
+void VirtualMeterTest::garbageAnswersStayFinite()
+{
+    auto sweep = [this] {
+        QList<QByteArray> seen;
+        const QList<Record> records = readAll();
+        for (const Record& r : records)
+            seen << QByteArray(reinterpret_cast<const char*>(r.intensity.data()), 401 * 8);
+        double coefficients[420];
+        engine->readIntensityCorrectCoefficient(coefficients);
+        std::vector<int> raw(3000);
+        engine->readOriginalData(raw.data());
+        int intensity[401];
+        double lux;
+        engine->startToTest(0);
+        engine->readTestResult(0, &lux, intensity);
+        engine->isReadyForReadingReslut();
+        return seen;
+    };
+    qputenv("TORVIK_VM_GARBAGE", "7");
+    const QList<QByteArray> first = sweep();
+    QCOMPARE(first.size(), 12); // past the memory the end marker still comes
+    QVERIFY(first[0] != first[1]);
+    qputenv("TORVIK_VM_GARBAGE", "8");
+    read(0);
+    qputenv("TORVIK_VM_GARBAGE", "7"); // the same seed again: the same garbage
+    QCOMPARE(sweep(), first);
+}
+
+void VirtualMeterTest::integrationTimeAndRawFrame()
+{
+    QCOMPARE(engine->readIntegrationTime(), 100);
+    auto frame = [this](int time) {
+        engine->setIntegrationTime(time);
+        std::vector<int> raw(3000, -1);
+        [&] { QCOMPARE(engine->readOriginalData(raw.data()), 1); }();
+        return raw;
+    };
+    const std::vector<int> normal = frame(100);
+    const std::vector<int> low = frame(30);
+    const std::vector<int> doubled = frame(60);
+    const std::vector<int> saturated = frame(6553);
+    QCOMPARE(engine->readIntegrationTime(), 6553);
+    QCOMPARE(engine->saveIntegrationTime(), 1);
+    QCOMPARE(engine->stopToReadOriginalData(), 1);
+
+    const auto peak = std::max_element(normal.begin(), normal.end()) - normal.begin();
+    QVERIFY(normal[peak] > 5000 && normal[peak] < 65535);
+    const int dark = normal[0]; // pixel 0 sees 330 nm: no light there
+    QVERIFY(dark > 0 && dark < 2000);
+    // The signal above the dark level grows in proportion to the time.
+    QVERIFY(std::abs((doubled[peak] - dark) - 2.0 * (low[peak] - dark)) < 0.01 * low[peak]);
+    QCOMPARE(saturated[peak], 65535);
+    QCOMPARE(*std::min_element(normal.begin(), normal.end()) > 0, true);
+}
+
+void VirtualMeterTest::coefficientsReadBackWhatWasWritten()
+{
+    double wavelength[6] = {};
+    QCOMPARE(engine->readWavelengthCorrectCoefficient(wavelength), 1);
+    QVERIFY(std::abs(wavelength[0] - 330) < 1e-6);
+    QVERIFY(std::abs(wavelength[1] - 0.16) < 1e-9);
+
+    double newWavelength[6] = {331.5, 0.1598, -2.5e-7, 1e-11, 0, -3};
+    QCOMPARE(engine->saveWavelengthCorrectCoefficient(newWavelength), 1);
+    QCOMPARE(engine->readWavelengthCorrectCoefficient(wavelength), 1);
+    for (int i = 0; i < 6; ++i)
+        QVERIFY(std::abs(wavelength[i] - newWavelength[i]) <= 5e-7 * std::abs(newWavelength[i]));
+
+    double table[420], back[420];
+    for (int i = 0; i < 420; ++i)
+        table[i] = 0.5 + i * 0.01;
+    QCOMPARE(engine->saveIntensityCorrectCoefficient(table), 1);
+    QCOMPARE(engine->readIntensityCorrectCoefficient(back), 1);
+    for (int i = 0; i < 420; ++i)
+        QVERIFY(std::abs(back[i] - table[i]) <= 5e-7 * table[i]);
+
+    double lux = 0.987;
+    QCOMPARE(engine->saveIlluminanceCorrectCoefficient(&lux), 1);
+    lux = 0;
+    QCOMPARE(engine->readIlluminanceCorrectCoefficient(&lux), 1);
+    QVERIFY(std::abs(lux - 0.987) < 1e-9);
+}
+
+void VirtualMeterTest::liveTestCycle()
+{
+    QCOMPARE(engine->isReadyForReadingReslut(), 0);
+    double lux = -1;
+    int intensity[401];
+    QCOMPARE(engine->readTestResult(0, &lux, intensity), -1); // nothing measured yet
+    QCOMPARE(engine->startToTest(1), 1);
+    QCOMPARE(engine->isReadyForReadingReslut(), 1);
+    QCOMPARE(engine->readTestResult(0, &lux, intensity), 1);
+
+    const Record stored = read(0); // the meter points at the light of its first record
+    QVERIFY(std::abs(lux - stored.illuminance) <= 5e-7 * stored.illuminance);
+    for (int i = 0; i < 401; ++i)
+        QCOMPARE(double(intensity[i]), stored.intensity[i]);
+}
+
+void VirtualMeterTest::malformedCallsAreRefused()
+{
+    QTest::ignoreMessage(QtDebugMsg, "\"Succeeded in loading Dll(libTorvikUSB.so)!\"");
+    TKFoundation channel;
+    BYTE buf[900] = {};
+    QCOMPARE(channel.readCommand(14, 0, 1, buf, 2000, nullptr, 3), 0L);   // unused code
+    QCOMPARE(channel.readCommand(17, 0, 824, buf, 2000, nullptr, 3), 0L); // short buffer
+    QCOMPARE(channel.readCommand(17, 0, 825, nullptr, 2000, nullptr, 3), 0L);
+    QCOMPARE(channel.readCommand(3, 7, 600, buf, 2000, nullptr, 3), 0L);  // no block 7
+    QCOMPARE(channel.readCommand(8, 4, 630, buf, 2000, nullptr, 3), 0L);  // no block 4
+    QCOMPARE(channel.writeCommand(7, 70, 36, buf, 2000, nullptr, 3), 0L); // no block 70
+    QCOMPARE(channel.writeCommand(1, 0, 2, buf, 2000, nullptr, 3), 0L);   // a read code
+    QCOMPARE(channel.cmdCommand(11, 0, 4, buf, 2000, nullptr, 3), 0L);    // commands carry no data
+    QCOMPARE(channel.cmdCommand(2, 0, 0, nullptr, 2000, nullptr, 3), 0L); // save wants 2
+    QCOMPARE(channel.readCommand(17, 0, 825, buf, 2000, nullptr, 3), 825L); // and it still works
+}
+
+QTEST_GUILESS_MAIN(VirtualMeterTest)
+#include "tst_virtualmeter.moc"

@@ -1,0 +1,189 @@
+#include "lightsources.h"
+
+#include "cietables.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+#include <random>
+
+namespace vm {
+
+namespace {
+using Spectrum = std::array<double, spectrumPoints>;
+
+double wavelength(int i)
+{
+    return 380.0 + i;
+}
+
+Spectrum tabulate(const std::function<double(double)>& f)
+{
+    Spectrum s;
+    for (int i = 0; i < spectrumPoints; ++i)
+        s[i] = f(wavelength(i));
+    return s;
+}
+
+Spectrum planckian(double kelvin)
+{
+    return tabulate([kelvin](double nm) {
+        const double metres = nm * 1e-9;
+        return 1.0 / (std::pow(metres, 5) * (std::exp(0.014388 / (metres * kelvin)) - 1.0));
+    });
+}
+
+// CIE daylight at a correlated colour temperature from the S0, S1, S2
+// components (CIE 15), linearly interpolated from 10 nm to 1 nm.
+Spectrum daylight(double kelvin)
+{
+    const double t = kelvin;
+    const double xD = t <= 7000
+                          ? -4.6070e9 / (t * t * t) + 2.9678e6 / (t * t) + 0.09911e3 / t + 0.244063
+                          : -2.0064e9 / (t * t * t) + 1.9018e6 / (t * t) + 0.24748e3 / t + 0.237040;
+    const double yD = -3.0 * xD * xD + 2.870 * xD - 0.275;
+    const double m = 0.0241 + 0.2562 * xD - 0.7341 * yD;
+    const double m1 = (-1.3515 - 1.7703 * xD + 5.9114 * yD) / m;
+    const double m2 = (0.0300 - 31.4424 * xD + 30.0717 * yD) / m;
+    Spectrum s;
+    for (int i = 0; i < spectrumPoints; ++i) {
+        const int k = std::min(i / 10, 39);
+        const double f = (i - 10 * k) / 10.0;
+        auto at = [&](int j) { return daylightS0[j] + m1 * daylightS1[j] + m2 * daylightS2[j]; };
+        s[i] = at(k) * (1 - f) + at(k + 1) * f;
+    }
+    return s;
+}
+
+// An emission band; a phosphor's band falls off more slowly on its red side.
+Spectrum band(double peak, double fwhmBlue, double fwhmRed)
+{
+    return tabulate([=](double nm) {
+        const double w = (nm < peak ? fwhmBlue : fwhmRed) / 2.3548;
+        return std::exp(-0.5 * (nm - peak) * (nm - peak) / (w * w));
+    });
+}
+
+Spectrum band(double peak, double fwhm)
+{
+    return band(peak, fwhm, fwhm);
+}
+
+Spectrum mix(std::initializer_list<std::pair<double, Spectrum>> parts)
+{
+    Spectrum s{};
+    for (const auto& [weight, part] : parts)
+        for (int i = 0; i < spectrumPoints; ++i)
+            s[i] += weight * part[i];
+    return s;
+}
+
+struct LightSource
+{
+    const char* label;
+    double lux;
+    std::function<Spectrum()> spectrum;
+};
+
+const std::vector<LightSource>& lightSources()
+{
+    static const std::vector<LightSource> sources = {
+        {"incandescent lamp, 2856 K", 412.0, [] { return planckian(2856); }},
+        {"daylight D65", 10850.0, [] { return daylight(6504); }},
+        {"cool white LED, 6000 K", 520.0,
+         [] {
+             return mix({{1.0, band(451, 19)}, {0.55, band(552, 95, 135)}});
+         }},
+        {"warm white LED, 2700 K", 305.0,
+         [] {
+             return mix({{0.35, band(449, 18)}, {1.0, band(602, 105, 140)}});
+         }},
+        {"tri-phosphor fluorescent lamp, 4000 K", 498.0,
+         [] {
+             return mix({{0.02, tabulate([](double) { return 1.0; })},
+                         {0.22, band(452, 48)},
+                         {0.08, band(404.7, 2.5)},
+                         {0.45, band(435.8, 2.5)},
+                         {0.15, band(487, 5)},
+                         {0.90, band(545.5, 3.5)},
+                         {0.14, band(578, 4)},
+                         {0.20, band(587, 4)},
+                         {1.00, band(611, 4)},
+                         {0.15, band(626, 5)}});
+         }},
+        {"halogen lamp, 3200 K", 765.0, [] { return planckian(3200); }},
+        {"daylight D50", 5230.0, [] { return daylight(5003); }},
+        {"RGB LED, white mix", 248.0,
+         [] {
+             return mix({{0.8, band(462, 22)}, {0.7, band(527, 33)}, {1.0, band(632, 17)}});
+         }},
+        {"amber LED, 590 nm", 84.0, [] { return band(591, 15); }},
+        {"horticultural LED, 450 nm + 660 nm", 152.0,
+         [] {
+             return mix({{0.6, band(451, 20)}, {1.0, band(662, 21)}});
+         }},
+        {"high-CRI violet-pumped LED, 4000 K", 742.0,
+         [] {
+             return mix({{0.45, band(412, 16)},
+                         {0.25, band(458, 40)},
+                         {0.70, band(528, 85)},
+                         {0.85, band(632, 60, 90)}});
+         }},
+        {"north-sky daylight, 9500 K", 14300.0, [] { return daylight(9500); }},
+    };
+    return sources;
+}
+
+// Uniform in [0, 1) from the engine's raw output; the standard's distributions
+// differ between libraries, mt19937 itself does not.
+double uniform(std::mt19937& rng)
+{
+    return (rng() >> 8) * (1.0 / 16777216.0);
+}
+} // namespace
+
+std::vector<StoredRecord> defaultRecords(int count)
+{
+    std::mt19937 rng(900);
+    std::vector<StoredRecord> records;
+    records.reserve(std::max(count, 0));
+    const auto& sources = lightSources();
+    std::vector<Spectrum> spectra;
+    for (const auto& source : sources) {
+        Spectrum s = source.spectrum();
+        const double peak = *std::max_element(s.begin(), s.end());
+        for (double& v : s)
+            v /= peak;
+        spectra.push_back(s);
+    }
+
+    for (int n = 0; n < count; ++n) {
+        const std::size_t model = std::size_t(n) % sources.size();
+        StoredRecord r;
+        r.label = sources[model].label;
+        // One measurement a day or so, in working hours.
+        r.year = 2026 + n / 336;
+        r.month = 1 + (n / 28) % 12;
+        r.day = 1 + n % 28;
+        r.hour = 8 + (n * 7) % 11;
+        r.minute = (n * 17 + 4) % 60;
+        r.second = (n * 29 + 11) % 60;
+
+        const double repeat = n < int(sources.size()) ? 1.0 : 0.85 + 0.3 * uniform(rng);
+        r.illuminance =
+            std::round(sources[model].lux * repeat * (0.98 + 0.04 * uniform(rng)) * 100) / 100;
+        r.ratio = 0.985 + 0.03 * uniform(rng);
+        const double peakCounts = 18000 + 40000 * uniform(rng);
+        for (int i = 0; i < spectrumPoints; ++i) {
+            const double shot = 1 + 0.004 * (2 * uniform(rng) - 1);
+            const double floorNoise = 3 * uniform(rng);
+            const double counts = peakCounts * spectra[model][i] * shot + floorNoise;
+            r.intensity[i] =
+                static_cast<std::uint16_t>(std::clamp(std::lround(counts), 0L, 65535L));
+        }
+        records.push_back(r);
+    }
+    return records;
+}
+
+} // namespace vm

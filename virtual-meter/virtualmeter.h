@@ -1,0 +1,60 @@
+#pragma once
+
+#include "meterconfig.h"
+#include "storedrecord.h"
+
+#include <array>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+namespace vm {
+
+// A meter in software: its memory and its answers to every command, with the
+// byte layouts of the real one. The library's four exports lead here.
+class VirtualMeter
+{
+public:
+    enum class Channel
+    {
+        Read,
+        Write,
+        Command
+    };
+
+    explicit VirtualMeter(MeterConfig config);
+
+    // One exchange; > 0 on success, 0 on failure, like the real library.
+    long exchange(Channel channel, std::uint32_t id, std::uint32_t loc, std::uint32_t count,
+                  unsigned char* buf);
+
+    const std::vector<StoredRecord>& records() const { return memory; }
+
+    static constexpr int rawPixels = 3000;
+    static constexpr int intensityCoefficients = 420;
+
+private:
+    long read(std::uint32_t id, std::uint32_t loc, std::uint32_t count, unsigned char* buf);
+    long write(std::uint32_t id, std::uint32_t loc, std::uint32_t count, const unsigned char* buf);
+    long command(std::uint32_t id, std::uint32_t loc);
+    void fillRawFrame(std::uint32_t block, std::uint32_t count, unsigned char* buf) const;
+    void fillTestResult(unsigned char* buf) const;
+    const StoredRecord& currentLight() const;
+
+    MeterConfig config;
+    std::vector<StoredRecord> memory;
+    StoredRecord fallbackLight;
+    std::mt19937 garbage;
+
+    std::uint16_t integrationTime = 1000; // on the wire: ten times the time
+    std::uint16_t savedIntegrationTime = 1000;
+    std::array<unsigned char, 36> wavelengthCoefficients{};
+    std::array<unsigned char, 6 * intensityCoefficients> intensityCoefficientTable{};
+    std::array<unsigned char, 6> illuminanceCoefficient{};
+    bool testFinished = false;
+};
+
+// Writes one line to the host's standard error, prefixed "virtual meter:".
+void logLine(const std::string& text);
+
+} // namespace vm
