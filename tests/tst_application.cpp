@@ -83,6 +83,18 @@ class ApplicationTest : public QObject
         QProcess::execute("xdotool", {"key", "--clearmodifiers", key});
     }
 
+    // Waits for the application's main window; on failure says what the process did.
+    static void expectMainWindow(QProcess* app)
+    {
+        if (!waitForWindow("Solvane 1.0.2").isEmpty())
+            return;
+        const QByteArray why = "no main window; the process is " +
+                               QByteArray(app->state() == QProcess::Running ? "running" : "gone") +
+                               " (exit " + QByteArray::number(app->exitCode()) + "), it said:\n" +
+                               app->readAllStandardError();
+        QFAIL(why.constData());
+    }
+
     static void kill(QProcess* process)
     {
         ::kill(pid_t(process->processId()), SIGKILL);
@@ -140,7 +152,9 @@ void ApplicationTest::startsAndLogsTheMeterLibrary()
     QProcessEnvironment env = environment();
     env.insert("LD_LIBRARY_PATH", qEnvironmentVariable("NOSPEIC_DIR"));
     QProcess* app = startApplication(env);
-    QVERIFY(!waitForWindow("Solvane 1.0.2").isEmpty());
+    expectMainWindow(app);
+    if (QTest::currentTestFailed())
+        return;
 
     QByteArray log;
     QDeadlineTimer deadline(10000);
@@ -172,13 +186,16 @@ void ApplicationTest::startsAgainAfterEndOrKill()
     QVERIFY(holder->waitForFinished(10000));
 
     QProcess* first = startApplication();
-    QVERIFY(!waitForWindow("Solvane 1.0.2").isEmpty());
+    expectMainWindow(first);
+    if (QTest::currentTestFailed())
+        return;
     kill(first); // leaves its marker segment behind
     QTRY_VERIFY(windows("Solvane 1.0.2").isEmpty());
 
-    QProcess* again = startApplication();
-    QVERIFY2(!waitForWindow("Solvane 1.0.2").isEmpty(), "a killed instance still blocks the start");
-    QVERIFY2(again->state() == QProcess::Running, again->readAllStandardError().constData());
+    QProcess* again = startApplication(); // a killed instance must not block it
+    expectMainWindow(again);
+    if (QTest::currentTestFailed())
+        return;
 
     // ...and the one now running is still guarded.
     QCOMPARE(probeTry(), QString("refused"));
