@@ -65,7 +65,7 @@ class ApplicationTest : public QObject
         return QString::fromLatin1(xdotool.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts);
     }
 
-    static QString waitForWindow(const QString& title, int timeoutMs = 20000)
+    static QString waitForWindow(const QString& title, int timeoutMs = 60000)
     {
         QDeadlineTimer deadline(timeoutMs);
         while (!deadline.hasExpired()) {
