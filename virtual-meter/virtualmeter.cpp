@@ -49,11 +49,6 @@ bool loadRecords(const std::string& path, std::vector<StoredRecord>* records)
     }
     return true;
 }
-
-void encodeCoefficient(double value, unsigned char* bytes)
-{
-    PackedCoefficient::encode(value, bytes);
-}
 } // namespace
 
 void logLine(const std::string& text)
@@ -80,10 +75,10 @@ VirtualMeter::VirtualMeter(MeterConfig settings)
     // Factory calibration: the true pixel mapping and unit factors.
     const double wavelength[6] = {firstPixelNm, nmPerPixel, 0, 0, 0, 0};
     for (int i = 0; i < 6; ++i)
-        encodeCoefficient(wavelength[i], wavelengthCoefficients.data() + 6 * i);
+        PackedCoefficient::encode(wavelength[i], wavelengthCoefficients.data() + 6 * i);
     for (int i = 0; i < intensityCoefficients; ++i)
-        encodeCoefficient(1.0, intensityCoefficientTable.data() + 6 * i);
-    encodeCoefficient(1.0, illuminanceCoefficient.data());
+        PackedCoefficient::encode(1.0, intensityCoefficientTable.data() + 6 * i);
+    PackedCoefficient::encode(1.0, illuminanceCoefficient.data());
 }
 
 long VirtualMeter::exchange(Channel channel, std::uint32_t id, std::uint32_t loc,

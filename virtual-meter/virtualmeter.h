@@ -1,5 +1,6 @@
 #pragma once
 
+#include "metercommands.h"
 #include "meterconfig.h"
 #include "storedrecord.h"
 
@@ -30,9 +31,6 @@ public:
 
     const std::vector<StoredRecord>& records() const { return memory; }
 
-    static constexpr int rawPixels = 3000;
-    static constexpr int intensityCoefficients = 420;
-
 private:
     long read(std::uint32_t id, std::uint32_t loc, std::uint32_t count, unsigned char* buf);
     long write(std::uint32_t id, std::uint32_t loc, std::uint32_t count, const unsigned char* buf);
@@ -49,7 +47,7 @@ private:
     std::uint16_t integrationTime = 1000; // on the wire: ten times the time
     std::uint16_t savedIntegrationTime = 1000;
     std::array<unsigned char, 36> wavelengthCoefficients{};
-    std::array<unsigned char, 6 * intensityCoefficients> intensityCoefficientTable{};
+    std::array<unsigned char, 6 * MeterCommand::intensityCoefficients> intensityCoefficientTable{};
     std::array<unsigned char, 6> illuminanceCoefficient{};
     bool testFinished = false;
 };
