@@ -84,6 +84,7 @@ private slots:
     void testResultDecodesEvenOnFailure();
     void storedRecordEndMarker();
     void storedRecordDecoding();
+    void storedRecordImpossibleDateTime();
     void storedRecordFailedExchange();
 };
 
@@ -392,6 +393,19 @@ void ChannelTest::storedRecordDecoding()
     QCOMPARE(intensity[1], 1.0);
     QCOMPARE(intensity[400], 400.0);
     QCOMPARE(intensity[401], -1.0); // nothing written past the spectrum
+}
+
+// Fields out of range give no date-time at all, never a made-up one.
+void ChannelTest::storedRecordImpossibleDateTime()
+{
+    answer(1, {0xE5, 0x07, 0x0C, 0x1F, 0x18, 0x00, 0x00}); // 24:00:00
+    answer(1, {0xE5, 0x07, 0x02, 0x1E, 0x17, 0x3B, 0x3B}); // 30 February
+    for (int i = 0; i < 2; ++i) {
+        QDateTime time = QDateTime::currentDateTime();
+        double lux, ratio, intensity[401];
+        QCOMPARE(engine->readStoredData(i, &time, &lux, intensity, &ratio), 1);
+        QVERIFY(!time.isValid());
+    }
 }
 
 void ChannelTest::storedRecordFailedExchange()

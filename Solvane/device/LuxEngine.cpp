@@ -258,7 +258,10 @@ int LuxEngine::readStoredData(int dataOrdinal, QDateTime* time, double* illumina
         return 0;
     }
     time->setDate(QDate(int(readU16(buf)), buf[2], buf[3]));
-    time->setTime(QTime(buf[4], buf[5], buf[6]));
+    const QTime clock(buf[4], buf[5], buf[6]);
+    time->setTime(clock);
+    if (!clock.isValid())
+        *time = QDateTime(); // Qt would make it midnight: show no time rather than a wrong one
     *illuminance = readDouble(buf + 7);
     for (int i = 0; i < spectrumPoints; ++i)
         intensity[i] = double(readU16(buf + 15 + 2 * i));
