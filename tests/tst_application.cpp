@@ -83,16 +83,14 @@ class ApplicationTest : public QObject
         QProcess::execute("xdotool", {"key", "--clearmodifiers", key});
     }
 
-    // Waits for the application's main window; on failure says what the process did.
-    static void expectMainWindow(QProcess* app)
+    // Empty once the application's main window is up; else what the process did.
+    static QByteArray mainWindowMissing(QProcess* app)
     {
         if (!waitForWindow("Solvane 1.0.2").isEmpty())
-            return;
-        const QByteArray why = "no main window; the process is " +
-                               QByteArray(app->state() == QProcess::Running ? "running" : "gone") +
-                               " (exit " + QByteArray::number(app->exitCode()) + "), it said:\n" +
-                               app->readAllStandardError();
-        QFAIL(why.constData());
+            return QByteArray();
+        return "no main window; the process is " +
+               QByteArray(app->state() == QProcess::Running ? "running" : "gone") + " (exit " +
+               QByteArray::number(app->exitCode()) + "), it said:\n" + app->readAllStandardError();
     }
 
     static void kill(QProcess* process)
@@ -152,9 +150,8 @@ void ApplicationTest::startsAndLogsTheMeterLibrary()
     QProcessEnvironment env = environment();
     env.insert("LD_LIBRARY_PATH", qEnvironmentVariable("NOSPEIC_DIR"));
     QProcess* app = startApplication(env);
-    expectMainWindow(app);
-    if (QTest::currentTestFailed())
-        return;
+    const QByteArray appMissing = mainWindowMissing(app);
+    QVERIFY2(appMissing.isEmpty(), appMissing.constData());
 
     QByteArray log;
     QDeadlineTimer deadline(10000);
@@ -186,16 +183,14 @@ void ApplicationTest::startsAgainAfterEndOrKill()
     QVERIFY(holder->waitForFinished(10000));
 
     QProcess* first = startApplication();
-    expectMainWindow(first);
-    if (QTest::currentTestFailed())
-        return;
+    const QByteArray firstMissing = mainWindowMissing(first);
+    QVERIFY2(firstMissing.isEmpty(), firstMissing.constData());
     kill(first); // leaves its marker segment behind
     QTRY_VERIFY(windows("Solvane 1.0.2").isEmpty());
 
     QProcess* again = startApplication(); // a killed instance must not block it
-    expectMainWindow(again);
-    if (QTest::currentTestFailed())
-        return;
+    const QByteArray againMissing = mainWindowMissing(again);
+    QVERIFY2(againMissing.isEmpty(), againMissing.constData());
 
     // ...and the one now running is still guarded.
     QCOMPARE(probeTry(), QString("refused"));

@@ -208,10 +208,9 @@ long VirtualMeter::write(std::uint32_t id, std::uint32_t loc, std::uint32_t coun
 long VirtualMeter::command(std::uint32_t id, std::uint32_t loc)
 {
     switch (id) {
-    case SaveIntegrationTime:
+    case SaveIntegrationTime: // accepted; the simulated meter is never switched off
         if (loc != 2)
             break;
-        savedIntegrationTime = integrationTime;
         return 1;
     case StopOriginalData:
         return 1;

@@ -29,8 +29,6 @@ public:
     long exchange(Channel channel, std::uint32_t id, std::uint32_t loc, std::uint32_t count,
                   unsigned char* buf);
 
-    const std::vector<StoredRecord>& records() const { return memory; }
-
 private:
     long read(std::uint32_t id, std::uint32_t loc, std::uint32_t count, unsigned char* buf);
     long write(std::uint32_t id, std::uint32_t loc, std::uint32_t count, const unsigned char* buf);
@@ -45,7 +43,6 @@ private:
     std::mt19937 garbage;
 
     std::uint16_t integrationTime = 1000; // on the wire: ten times the time
-    std::uint16_t savedIntegrationTime = 1000;
     std::array<unsigned char, 36> wavelengthCoefficients{};
     std::array<unsigned char, 6 * MeterCommand::intensityCoefficients> intensityCoefficientTable{};
     std::array<unsigned char, 6> illuminanceCoefficient{};
