@@ -1,0 +1,9 @@
+#pragma once
+
+// The colorimetry engine: free functions over arrays of doubles.
+#include "cct.h"
+#include "cietables.h"
+#include "colorparameters.h"
+#include "colorrendering.h"
+#include "spectralgrid.h"
+#include "tristimulus.h"

@@ -1,0 +1,61 @@
+#include "measurementrecord.h"
+
+#include "colorparameters.h"
+
+namespace MeasurementRecord {
+
+namespace {
+
+// Record entries 3–28 take the result slots in this order; chromaticities and
+// Δuv have 4 decimals, everything else 2.
+constexpr int recordOrder[itemCount] = {SlotCCT,          SlotRa,           SlotR1,
+                                        SlotR1 + 1,       SlotR1 + 2,       SlotR1 + 3,
+                                        SlotR1 + 4,       SlotR1 + 5,       SlotR1 + 6,
+                                        SlotR1 + 7,       SlotR1 + 8,       SlotR1 + 9,
+                                        SlotR1 + 10,      SlotR1 + 11,      SlotR1 + 12,
+                                        SlotR1 + 13,      SlotR1 + 14,      SlotDominantWavelength,
+                                        SlotX1931,        SlotY1931,        SlotU1976,
+                                        SlotV1976,        SlotTristimulusX, SlotTristimulusY,
+                                        SlotTristimulusZ, SlotDuv};
+
+int decimals(int slot)
+{
+    switch (slot) {
+    case SlotX1931:
+    case SlotY1931:
+    case SlotU1976:
+    case SlotV1976:
+    case SlotDuv:
+        return 4;
+    default:
+        return 2;
+    }
+}
+
+} // namespace
+
+QString name(int ordinal)
+{
+    return QStringLiteral("NO.%1").arg(ordinal, 3, 10, QLatin1Char('0'));
+}
+
+QString illuminanceText(double lux)
+{
+    return QString::number(lux, 'f', 2);
+}
+
+QStringList itemTexts(const double* results)
+{
+    QStringList texts;
+    texts.reserve(itemCount);
+    for (int slot : recordOrder)
+        texts << QString::number(results[slot], 'f', decimals(slot));
+    return texts;
+}
+
+QString intensityText(double intensity)
+{
+    return QString::number(intensity, 'g', 6);
+}
+
+} // namespace MeasurementRecord

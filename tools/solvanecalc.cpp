@@ -1,0 +1,170 @@
+// solvane-calc: the colorimetric items of one spectrum, computed by the
+// application's own engine, for checking it from outside.
+
+#include "colorimetry.h"
+#include "measurementrecord.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLocale>
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr int usageError = 2;
+
+const char* const slotNames[ColorimetricResultSize] = {
+    "x",   "y",   "u_prime", "v_prime", "cct", "duv", "X",  "Y",  "Z",  "dominant_wavelength",
+    "Ra",  "R1",  "R2",      "R3",      "R4",  "R5",  "R6", "R7", "R8", "R9",
+    "R10", "R11", "R12",     "R13",     "R14", "R15"};
+
+struct Failure
+{
+    QString message;
+};
+
+bool parseNumber(const QString& text, double* value)
+{
+    bool ok = false;
+    *value = QLocale::c().toDouble(text, &ok);
+    return ok && std::isfinite(*value);
+}
+
+// 401 lines, "value" or "nm,value", 380 to 780 nm in order; blank lines at the
+// end are ignored.
+void readSpectrum(const QString& path, double* spectrum)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw Failure{QStringLiteral("%1: cannot read the file: %2").arg(path, file.errorString())};
+    QList<QByteArray> lines = file.readAll().split('\n');
+    while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
+        lines.removeLast();
+
+    const auto fail = [&](int line, const QString& what) {
+        return Failure{QStringLiteral("%1:%2: %3").arg(path).arg(line).arg(what)};
+    };
+    for (int k = 0; k < lines.size(); ++k) {
+        const int line = k + 1;
+        if (k == measurementCount)
+            throw fail(line, QStringLiteral("more than %1 values (380 to 780 nm in 1-nm steps)")
+                                 .arg(measurementCount));
+        const QString text = QString::fromUtf8(lines[k]).trimmed();
+        if (text.isEmpty())
+            throw fail(line, QStringLiteral("empty line"));
+        const QStringList fields = text.split(QLatin1Char(','));
+        if (fields.size() > 2)
+            throw fail(line, QStringLiteral("'%1': expected \"value\" or \"nm,value\"").arg(text));
+        if (fields.size() == 2) {
+            double nm;
+            if (!parseNumber(fields[0].trimmed(), &nm) || nm != 380 + k)
+                throw fail(line, QStringLiteral("wavelength '%1', expected %2 nm")
+                                     .arg(fields[0].trimmed())
+                                     .arg(380 + k));
+        }
+        const QString value = fields.last().trimmed();
+        if (!parseNumber(value, &spectrum[k]))
+            throw fail(line, QStringLiteral("'%1' is not a number").arg(value));
+    }
+    if (lines.size() < measurementCount)
+        throw fail(qMax(1, int(lines.size())),
+                   QStringLiteral("the file ends after %1 values; %2 are needed "
+                                  "(380 to 780 nm in 1-nm steps)")
+                       .arg(lines.size())
+                       .arg(measurementCount));
+}
+
+double numberOption(const QString& name, const QString& text)
+{
+    double value;
+    if (!parseNumber(text, &value))
+        throw Failure{QStringLiteral("%1 '%2' is not a number").arg(name, text)};
+    return value;
+}
+
+void print(const char* name, double value)
+{
+    if (std::isnan(value))
+        std::printf("%s nan\n", name);
+    else
+        std::printf("%s %.17g\n", name, value);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("solvane-calc"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Computes the colorimetric items of a spectrum with the engine of Solvane.\n\n"
+        "SPECTRUM is a text file of 401 lines for 380 to 780 nm in 1-nm steps, each line\n"
+        "\"value\" or \"nm,value\". The output is 26 lines \"name value\" (17 significant\n"
+        "digits, nan where a quantity is not determined): x, y, u_prime, v_prime, cct, duv,\n"
+        "X, Y, Z, dominant_wavelength, Ra, R1 ... R15; then 27 lines with the texts that a\n"
+        "measurement record holds: illuminance, Tcp, Ra, R1 ... R15, dominant wavelength,\n"
+        "x, y, u', v', X, Y, Z, duv.\n\n"
+        "Observer, ratio and illuminance may also follow the file as positional arguments.\n"
+        "A malformed spectrum or argument is reported on stderr with exit code 2."));
+    parser.addHelpOption();
+    parser.addOption({{QStringLiteral("o"), QStringLiteral("observer")},
+                      QStringLiteral("0 for the CIE 1931 2° observer (default), 1 for the CIE "
+                                     "1964 10° observer; it decides u' and v' only."),
+                      QStringLiteral("0|1")});
+    parser.addOption({{QStringLiteral("r"), QStringLiteral("ratio")},
+                      QStringLiteral("Ratio stored with the record; scales X, Y, Z (default 1)."),
+                      QStringLiteral("ratio")});
+    parser.addOption({{QStringLiteral("i"), QStringLiteral("illuminance")},
+                      QStringLiteral("Illuminance in lux for the record text (default 0)."),
+                      QStringLiteral("lux")});
+    parser.addPositionalArgument(QStringLiteral("SPECTRUM"), QStringLiteral("Spectrum file."));
+    parser.addPositionalArgument(QStringLiteral("[OBSERVER [RATIO [ILLUMINANCE]]]"), QString());
+
+    try {
+        if (!parser.parse(QCoreApplication::arguments()))
+            throw Failure{parser.errorText()};
+        if (parser.isSet(QStringLiteral("help")))
+            parser.showHelp(0);
+        const QStringList arguments = parser.positionalArguments();
+        if (arguments.isEmpty() || arguments.size() > 4)
+            throw Failure{QStringLiteral("expected one spectrum file (see --help)")};
+
+        const auto value = [&](const char* option, int position, const char* fallback) {
+            const QString name = QString::fromLatin1(option);
+            if (parser.isSet(name))
+                return parser.value(name);
+            return arguments.size() > position ? arguments[position]
+                                               : QString::fromLatin1(fallback);
+        };
+        const QString observerText = value("observer", 1, "0");
+        if (observerText != QLatin1String("0") && observerText != QLatin1String("1"))
+            throw Failure{QStringLiteral("observer '%1' must be 0 or 1").arg(observerText)};
+        const int observer = observerText.toInt();
+        const double ratio = numberOption(QStringLiteral("ratio"), value("ratio", 2, "1"));
+        const double lux =
+            numberOption(QStringLiteral("illuminance"), value("illuminance", 3, "0"));
+
+        double spectrum[measurementCount];
+        readSpectrum(arguments[0], spectrum);
+
+        ColorimetricResult results;
+        initPlanckianTable();
+        calculateColorParameters(spectrum, measurementCount, results, observer, ratio);
+
+        for (int slot = 0; slot < ColorimetricResultSize; ++slot)
+            print(slotNames[slot], results[slot]);
+        const QStringList texts = QStringList{MeasurementRecord::illuminanceText(lux)} +
+                                  MeasurementRecord::itemTexts(results);
+        for (const QString& text : texts)
+            std::printf("%s\n", qPrintable(text));
+        return 0;
+    } catch (const Failure& failure) {
+        std::fprintf(stderr, "solvane-calc: %s\n", qPrintable(failure.message));
+        return usageError;
+    }
+}
