@@ -70,11 +70,10 @@ void readSpectrum(const QString& path, double* spectrum)
             throw fail(line, QStringLiteral("'%1' is not a number").arg(value));
     }
     if (lines.size() < measurementCount)
-        throw fail(qMax(1, int(lines.size())),
-                   QStringLiteral("the file ends after %1 values; %2 are needed "
-                                  "(380 to 780 nm in 1-nm steps)")
-                       .arg(lines.size())
-                       .arg(measurementCount));
+        throw fail(qMax(1, int(lines.size())), QStringLiteral("the file ends after %1 of %2 values "
+                                                              "(380 to 780 nm in 1-nm steps)")
+                                                   .arg(lines.size())
+                                                   .arg(measurementCount));
 }
 
 double numberOption(const QString& name, const QString& text)
@@ -103,7 +102,7 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
         "Computes the colorimetric items of a spectrum with the engine of Solvane.\n\n"
-        "SPECTRUM is a text file of 401 lines for 380 to 780 nm in 1-nm steps, each line\n"
+        "The spectrum file has 401 lines for 380 to 780 nm in 1-nm steps, each line\n"
         "\"value\" or \"nm,value\". The output is 26 lines \"name value\" (17 significant\n"
         "digits, nan where a quantity is not determined): x, y, u_prime, v_prime, cct, duv,\n"
         "X, Y, Z, dominant_wavelength, Ra, R1 ... R15; then 27 lines with the texts that a\n"
@@ -122,8 +121,13 @@ int main(int argc, char* argv[])
     parser.addOption({{QStringLiteral("i"), QStringLiteral("illuminance")},
                       QStringLiteral("Illuminance in lux for the record text (default 0)."),
                       QStringLiteral("lux")});
-    parser.addPositionalArgument(QStringLiteral("SPECTRUM"), QStringLiteral("Spectrum file."));
-    parser.addPositionalArgument(QStringLiteral("[OBSERVER [RATIO [ILLUMINANCE]]]"), QString());
+    parser.addPositionalArgument(QStringLiteral("spectrum"), QStringLiteral("Spectrum file."));
+    parser.addPositionalArgument(QStringLiteral("observer"), QStringLiteral("As --observer."),
+                                 QStringLiteral("[observer]"));
+    parser.addPositionalArgument(QStringLiteral("ratio"), QStringLiteral("As --ratio."),
+                                 QStringLiteral("[ratio]"));
+    parser.addPositionalArgument(QStringLiteral("illuminance"), QStringLiteral("As --illuminance."),
+                                 QStringLiteral("[illuminance]"));
 
     try {
         if (!parser.parse(QCoreApplication::arguments()))

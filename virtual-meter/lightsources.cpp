@@ -92,30 +92,34 @@ const std::vector<LightSource>& lightSources()
         {"daylight D65", 10850.0, [] { return daylight(6504); }},
         {"cool white LED, 6000 K", 520.0,
          [] {
-             return mix({{1.0, band(451, 19)}, {0.55, band(552, 95, 135)}});
+             return mix({{1.0, band(451, 19)}, {0.46, band(555, 100, 150)}});
          }},
         {"warm white LED, 2700 K", 305.0,
          [] {
-             return mix({{0.35, band(449, 18)}, {1.0, band(602, 105, 140)}});
+             // Yellow-green garnet plus a red nitride phosphor.
+             return mix(
+                 {{0.5, band(450, 18)}, {0.5, band(545, 100, 110)}, {1.0, band(620, 85, 95)}});
          }},
         {"tri-phosphor fluorescent lamp, 4000 K", 498.0,
          [] {
-             return mix({{0.02, tabulate([](double) { return 1.0; })},
-                         {0.22, band(452, 48)},
+             // Mercury lines, the narrow green and red phosphor lines and a
+             // weak blue phosphor band over a faint continuum.
+             return mix({{0.005, tabulate([](double) { return 1.0; })},
+                         {0.08, band(452, 48)},
                          {0.08, band(404.7, 2.5)},
-                         {0.45, band(435.8, 2.5)},
-                         {0.15, band(487, 5)},
-                         {0.90, band(545.5, 3.5)},
+                         {0.30, band(435.8, 2.5)},
+                         {0.10, band(487, 6)},
+                         {1.15, band(545.5, 6)},
                          {0.14, band(578, 4)},
-                         {0.20, band(587, 4)},
-                         {1.00, band(611, 4)},
-                         {0.15, band(626, 5)}});
+                         {0.20, band(587, 5)},
+                         {0.80, band(611, 6)},
+                         {0.25, band(626, 8)}});
          }},
         {"halogen lamp, 3200 K", 765.0, [] { return planckian(3200); }},
         {"daylight D50", 5230.0, [] { return daylight(5003); }},
         {"RGB LED, white mix", 248.0,
          [] {
-             return mix({{0.8, band(462, 22)}, {0.7, band(527, 33)}, {1.0, band(632, 17)}});
+             return mix({{0.5, band(462, 22)}, {0.5, band(527, 33)}, {1.2, band(632, 17)}});
          }},
         {"amber LED, 590 nm", 84.0, [] { return band(591, 15); }},
         {"horticultural LED, 450 nm + 660 nm", 152.0,
@@ -124,10 +128,10 @@ const std::vector<LightSource>& lightSources()
          }},
         {"high-CRI violet-pumped LED, 4000 K", 742.0,
          [] {
-             return mix({{0.45, band(412, 16)},
-                         {0.25, band(458, 40)},
-                         {0.70, band(528, 85)},
-                         {0.85, band(632, 60, 90)}});
+             return mix({{0.35, band(410, 15)},
+                         {0.40, band(455, 45)},
+                         {0.60, band(530, 100)},
+                         {0.80, band(635, 110, 130)}});
          }},
         {"north-sky daylight, 9500 K", 14300.0, [] { return daylight(9500); }},
     };
