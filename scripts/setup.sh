@@ -8,7 +8,7 @@ packages=(
     build-essential cmake pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools libgl-dev
     libqwt-qt5-dev libqt5svg5-dev libqt5opengl5-dev
-    fonts-noto-cjk x11-utils
+    fonts-noto-cjk fonts-crosextra-carlito x11-utils
     xvfb xauth xdotool python3
 )
 

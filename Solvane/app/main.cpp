@@ -1,3 +1,4 @@
+#include "fontsubstitutes.h"
 #include "languagesettings.h"
 #include "mainwindow.h"
 #include "singleinstance.h"
@@ -11,6 +12,7 @@ int main(int argc, char* argv[])
 {
     qSetMessagePattern("%{file}:%{line} %{function} [%{category}] %{message}");
     QApplication a(argc, argv);
+    installFontSubstitutes();
 
     // One instance per desktop: the semaphore serialises two starts, the
     // shared-memory segment marks the running one.
