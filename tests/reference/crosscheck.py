@@ -88,8 +88,11 @@ def synthetic_cases(tables):
         ("planck-2856K", planck_1nm(2856), "1", "1000", "value"),
         ("planck-6500K", planck_1nm(6500), "0.75", "523.456", "nm"),
         ("planck-1500K", planck_1nm(1500), "1", "12.5", "value"),
+        # Each lands on its own CCT: both sides of the reference switches.
         ("planck-5000K", planck_1nm(5000), "1.25", "77", "value"),
+        ("planck-5001K", planck_1nm(5001), "1", "77", "nm"),
         ("planck-7000K", planck_1nm(7000), "1", "88.1", "nm"),
+        ("planck-7001K", planck_1nm(7001), "1", "88.1", "value"),
         ("planck-40000K", planck_1nm(40000), "1", "99.99", "value"),
         ("daylight-6504K", daylight, "0.9934089058637618", "10994.51", "nm"),
         ("equal-energy", [1.0] * 401, "1", "1", "value"),
