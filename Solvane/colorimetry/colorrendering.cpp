@@ -25,41 +25,25 @@ struct SampleSums
     double normalisation; // Σ S·ȳ
 };
 
-// On the 1-nm grid each sample's 5-nm value holds over the 5 nm that start at it.
-void sumOneNm(const double* S, int n, const double (*cmf)[measurementCount], SampleSums& sums)
+// Sums of the illuminant and of each sample under it. On the 1-nm grid each
+// sample's 5-nm value holds over the 5 nm that start at it; on the 10-nm grid
+// every product carries a factor 10 (it cancels).
+template <int Step>
+void sumSamples(const double* S, int n, const double (*cmf)[measurementCount], SampleSums& sums)
 {
+    constexpr double factor = Step == 1 ? 1 : 10;
+    const auto entry = [](int k) { return Step == 1 ? k / 5 : 2 * k; };
     double norm = 0;
-    for (int i = 0; i < n; ++i)
-        norm += S[i] * cmf[1][i];
+    for (int k = 0; k < n; ++k)
+        norm += S[k] * cmf[1][Step * k] * factor;
     sums.normalisation = norm;
     for (int j = 0; j < testColorSampleCount; ++j) {
         double X = 0, Y = 0, Z = 0;
-        for (int i = 0; i < n; ++i) {
-            const double p = S[i] * testColorSamples[j][i / 5];
-            X += p * cmf[0][i];
-            Y += p * cmf[1][i];
-            Z += p * cmf[2][i];
-        }
-        sums.X[j] = X;
-        sums.Y[j] = Y;
-        sums.Z[j] = Z;
-    }
-}
-
-// On the 10-nm grid every product carries a factor 10 (it cancels).
-void sumTenNm(const double* S, const double (*cmf)[measurementCount], SampleSums& sums)
-{
-    double norm = 0;
-    for (int k = 0; k < tenNmCount; ++k)
-        norm += S[k] * cmf[1][10 * k] * 10;
-    sums.normalisation = norm;
-    for (int j = 0; j < testColorSampleCount; ++j) {
-        double X = 0, Y = 0, Z = 0;
-        for (int k = 0; k < tenNmCount; ++k) {
-            const double p = S[k] * testColorSamples[j][2 * k];
-            X += p * cmf[0][10 * k] * 10;
-            Y += p * cmf[1][10 * k] * 10;
-            Z += p * cmf[2][10 * k] * 10;
+        for (int k = 0; k < n; ++k) {
+            const double p = S[k] * testColorSamples[j][entry(k)];
+            X += p * cmf[0][Step * k] * factor;
+            Y += p * cmf[1][Step * k] * factor;
+            Z += p * cmf[2][Step * k] * factor;
         }
         sums.X[j] = X;
         sums.Y[j] = Y;
@@ -151,9 +135,9 @@ void calculateSampleUVW(const double* spectrum, int count, double uk, double vk,
 {
     SampleSums sums;
     if (count == measurementCount)
-        sumOneNm(spectrum, measurementCount, currentCmf(), sums);
+        sumSamples<1>(spectrum, measurementCount, currentCmf(), sums);
     else if (count == tenNmCount)
-        sumTenNm(spectrum, currentCmf(), sums);
+        sumSamples<10>(spectrum, tenNmCount, currentCmf(), sums);
     else
         return;
     toUVW(sums, uk, vk, cr, dr, ur, vr, 0, U, V, W);
@@ -163,6 +147,6 @@ void calculateTestSampleUVW(const double* spectrum, int dataCount, double u, dou
                             double vr, double cr, double dr, double* U, double* V, double* W)
 {
     SampleSums sums;
-    sumOneNm(spectrum, std::clamp(dataCount, 0, measurementCount), cmf2Deg, sums);
+    sumSamples<1>(spectrum, std::clamp(dataCount, 0, measurementCount), cmf2Deg, sums);
     toUVW(sums, u, v, cr, dr, ur, vr, 1e-05, U, V, W);
 }
