@@ -1,6 +1,6 @@
 #include "lightsources.h"
 
-#include "cietables.h"
+#include "colorimetry.h"
 
 #include <algorithm>
 #include <cmath>
@@ -25,33 +25,18 @@ Spectrum tabulate(const std::function<double(double)>& f)
     return s;
 }
 
+// Planckian and CIE daylight spectra as the colorimetry computes them.
 Spectrum planckian(double kelvin)
 {
-    return tabulate([kelvin](double nm) {
-        const double metres = nm * 1e-9;
-        return 1.0 / (std::pow(metres, 5) * (std::exp(0.014388 / (metres * kelvin)) - 1.0));
-    });
+    Spectrum s;
+    planckianSpectrum(kelvin, spectrumPoints, s.data());
+    return s;
 }
 
-// CIE daylight at a correlated colour temperature from the S0, S1, S2
-// components (CIE 15), linearly interpolated from 10 nm to 1 nm.
 Spectrum daylight(double kelvin)
 {
-    const double t = kelvin;
-    const double xD = t <= 7000
-                          ? -4.6070e9 / (t * t * t) + 2.9678e6 / (t * t) + 0.09911e3 / t + 0.244063
-                          : -2.0064e9 / (t * t * t) + 1.9018e6 / (t * t) + 0.24748e3 / t + 0.237040;
-    const double yD = -3.0 * xD * xD + 2.870 * xD - 0.275;
-    const double m = 0.0241 + 0.2562 * xD - 0.7341 * yD;
-    const double m1 = (-1.3515 - 1.7703 * xD + 5.9114 * yD) / m;
-    const double m2 = (0.0300 - 31.4424 * xD + 30.0717 * yD) / m;
     Spectrum s;
-    for (int i = 0; i < spectrumPoints; ++i) {
-        const int k = std::min(i / 10, 39);
-        const double f = (i - 10 * k) / 10.0;
-        auto at = [&](int j) { return daylightS0[j] + m1 * daylightS1[j] + m2 * daylightS2[j]; };
-        s[i] = at(k) * (1 - f) + at(k + 1) * f;
-    }
+    daylightSpectrum(kelvin, s.data());
     return s;
 }
 

@@ -14,12 +14,6 @@ namespace {
 const QColor background(238, 241, 247);
 const QColor ink(70, 78, 92);
 
-QPointF toUcs1976(double x, double y)
-{
-    const double d = -2 * x + 12 * y + 3;
-    return {4 * x / d, 9 * y / d};
-}
-
 QPointF fromUcs1976(double u, double v)
 {
     const double d = 6 * u - 16 * v + 12;
@@ -56,9 +50,11 @@ public:
     // Diagram coordinates of a CIE 1931 chromaticity, in pixels.
     QPointF pixel(double x, double y) const
     {
-        const QPointF c = diagram.ucs1976 ? toUcs1976(x, y) : QPointF(x, y);
-        return {c.x() / diagram.xMax * diagram.size.width(),
-                (1 - c.y() / diagram.yMax) * diagram.size.height()};
+        double a = x, b = y;
+        if (diagram.ucs1976)
+            chromaticityUV1976(x, y, &a, &b);
+        return {a / diagram.xMax * diagram.size.width(),
+                (1 - b / diagram.yMax) * diagram.size.height()};
     }
     // CIE 1931 chromaticity at a pixel position.
     QPointF chromaticity(double px, double py) const
@@ -72,10 +68,11 @@ private:
     const ChromaticityDiagram& diagram;
 };
 
-QPointF locusChromaticity(int i)
+QPointF chromaticity(double X, double Y, double Z)
 {
-    const double X = cmf2Deg[0][i], Y = cmf2Deg[1][i], Z = cmf2Deg[2][i];
-    return {X / (X + Y + Z), Y / (X + Y + Z)};
+    double x, y;
+    chromaticityXY(X, Y, Z, &x, &y);
+    return {x, y};
 }
 
 } // namespace
@@ -87,7 +84,7 @@ QImage ChromaticityDiagram::draw() const
 
     QPolygonF horseshoe;
     for (int i = 0; i < measurementCount; ++i) {
-        const QPointF c = locusChromaticity(i);
+        const QPointF c = chromaticity(cmf2Deg[0][i], cmf2Deg[1][i], cmf2Deg[2][i]);
         horseshoe << map.pixel(c.x(), c.y());
     }
 
@@ -135,7 +132,8 @@ QImage ChromaticityDiagram::draw() const
         double s[measurementCount], X, Y, Z;
         planckianSpectrum(T, measurementCount, s);
         calculateTristimulus(s, measurementCount, &X, &Y, &Z);
-        const QPointF point = map.pixel(X / (X + Y + Z), Y / (X + Y + Z));
+        const QPointF c = chromaticity(X, Y, Z);
+        const QPointF point = map.pixel(c.x(), c.y());
         if (planckian.elementCount() == 0)
             planckian.moveTo(point);
         else
