@@ -1,6 +1,7 @@
 // The window's start-up: language restored without side effects, the
 // catalogue chosen from "language.ini", the refusal of a second start.
 
+#include "helpers/messageboxes.h"
 #include "languagesettings.h"
 #include "mainwindow.h"
 #include "singleinstance.h"
@@ -168,20 +169,14 @@ void MainWindowTest::formWidgetsAndPictures()
 
 void MainWindowTest::secondStartMessage()
 {
-    bool seen = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        QVERIFY(box);
-        seen = true;
-        QCOMPARE(box->windowTitle(), QString("Error"));
-        QCOMPARE(box->text(), QString::fromUtf8("软件已打开！"));
-        QCOMPARE(box->icon(), QMessageBox::Warning);
-        QCOMPARE(box->buttons().size(), 1);
-        QCOMPARE(box->standardButton(box->buttons().first()), QMessageBox::Ok);
-        box->buttons().first()->click();
-    });
+    MessageBoxAnswerer answerer;
     showAlreadyRunning();
-    QVERIFY(seen);
+    const SeenMessage& seen = answerer.seen;
+    QVERIFY(seen.shown);
+    QCOMPARE(seen.title, QString("Error"));
+    QCOMPARE(seen.text, QString::fromUtf8("软件已打开！"));
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+    QCOMPARE(seen.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
 }
 
 QTEST_MAIN(MainWindowTest)

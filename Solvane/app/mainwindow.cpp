@@ -2,16 +2,39 @@
 #include "ui_mainwindow.h"
 
 #include "LuxEngine.h"
+#include "colorimetry.h"
 #include "languagesettings.h"
+#include "measurementrecord.h"
 #include "resources.h"
 #include "windowstyles.h"
 
+#include <QDebug>
 #include <QHeaderView>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_grid.h>
+#include <qwt_plot_layout.h>
 #include <qwt_scale_engine.h>
+#include <qwt_symbol.h>
+
+#include <cmath>
+
+namespace {
+
+// A value cell of the test-item and intensity tables.
+QTableWidgetItem* valueItem(const QString& text, Qt::Alignment alignment)
+{
+    static const QFont font(QStringLiteral("微软雅黑"), 10, QFont::Bold);
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment);
+    item->setForeground(QColor(71, 141, 228));
+    item->setFont(font);
+    return item;
+}
+
+} // namespace
 
 MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent), ui(new Ui::MainWindow), printSettingDlg(nullptr)
@@ -57,6 +80,10 @@ void MainWindow::initializeWidgets()
         selector("rgb(127,138,153)", "rgb(238,241,247)", "arrow_blue.png"));
 
     setUpTables();
+    // The diagram pictures' edges are the axis ranges: the scales end exactly
+    // at the canvas edges, which have no margin and no frame.
+    ui->qwtPlot->plotLayout()->setCanvasMargin(0);
+    ui->qwtPlot->plotLayout()->setAlignCanvasToScales(true);
     changeGraphToSpectro();
 }
 
@@ -136,7 +163,9 @@ void MainWindow::changeGraphToSpectro()
     QwtPlot* plot = ui->qwtPlot;
     plot->setAxisScale(QwtPlot::yLeft, 0, 70000, 0);
     // A fresh canvas drops a diagram picture left on the old one.
-    plot->setCanvas(new QwtPlotCanvas);
+    auto* canvas = new QwtPlotCanvas;
+    canvas->setFrameStyle(QFrame::NoFrame);
+    plot->setCanvas(canvas);
 
     QwtLinearScaleEngine engine(10);
     QwtScaleDiv division = engine.divideScale(380, 780, 0, 4, 0);
@@ -149,24 +178,258 @@ void MainWindow::changeGraphToSpectro()
     plot->replot();
 }
 
+void MainWindow::changeGraphToCIE1931()
+{
+    changeGraphToDiagram(0.9, 0.8, QStringLiteral("cie1931"));
+}
+
+void MainWindow::changeGraphToCIE1976()
+{
+    changeGraphToDiagram(0.6, 0.65, QStringLiteral("cie1976"));
+}
+
+void MainWindow::changeGraphToDiagram(double yMax, double xMax, const QString& picture)
+{
+    QwtPlot* plot = ui->qwtPlot;
+    plot->setAxisScale(QwtPlot::yLeft, 0, yMax, 0.2);
+    plot->setAxisScale(QwtPlot::xBottom, 0, xMax, 0.2);
+    plot->canvas()->setStyleSheet(
+        QStringLiteral("border-image: url(:/images/%1.png);").arg(picture));
+    attachGrid();
+    plot->replot();
+}
+
+void MainWindow::updatePlotSpectro(QList<float> data)
+{
+    QVector<QPointF> points;
+    points.reserve(data.size());
+    for (int i = 0; i < data.size(); ++i)
+        points << QPointF(380.0 + i, data.at(i));
+    spectroCurve->setSamples(points);
+
+    // No outline: the curve shows as its rainbow fill only.
+    spectroCurve->setPen(QPen(QColor(86, 177, 254, 0), 3, Qt::SolidLine));
+    spectroCurve->setSymbol(new QwtSymbol(QwtSymbol::NoSymbol));
+    QLinearGradient rainbow(0, 1, 1, 1);
+    rainbow.setCoordinateMode(QGradient::StretchToDeviceMode);
+    rainbow.setColorAt(0.0, QColor(255, 0, 255));
+    rainbow.setColorAt(0.17, Qt::blue);
+    rainbow.setColorAt(0.4, Qt::green);
+    rainbow.setColorAt(0.62, Qt::yellow);
+    rainbow.setColorAt(1.0, Qt::red);
+    spectroCurve->setBrush(rainbow);
+
+    spectroCurve->setRenderHint(QwtPlotItem::RenderAntialiased);
+    spectroCurve->attach(ui->qwtPlot);
+    ui->qwtPlot->replot();
+}
+
+void MainWindow::updatePlotCIE1931()
+{
+    updatePlotChromaticity(MeasurementRecord::entryX, "x:", ", y:");
+}
+
+void MainWindow::updatePlotCIE1976()
+{
+    updatePlotChromaticity(MeasurementRecord::entryU, "u:", ", v:");
+}
+
+// The selected record's chromaticity as a red cross; none when the record has
+// no such entries or they are not finite.
+void MainWindow::updatePlotChromaticity(int xEntry, const char* xLabel, const char* yLabel)
+{
+    if (currentDataOrdinal < 0 || currentDataOrdinal >= dataList.size())
+        return;
+    const QStringList& record = dataList.at(currentDataOrdinal);
+    QVector<QPointF> point;
+    if (xEntry + 1 < MeasurementRecord::layout(record.size()).itemEnd) {
+        const float x = record.at(xEntry).toFloat();
+        const float y = record.at(xEntry + 1).toFloat();
+        qDebug() << xLabel << x << yLabel << y;
+        if (std::isfinite(x) && std::isfinite(y))
+            point << QPointF(x, y);
+    }
+
+    spectroCurve->detach();
+    spectroCurve->setSymbol(
+        new QwtSymbol(QwtSymbol::XCross, QBrush(), QPen(Qt::red, 0, Qt::SolidLine), QSize(12, 12)));
+    spectroCurve->setSamples(point);
+    spectroCurve->attach(ui->qwtPlot);
+    ui->qwtPlot->replot();
+}
+
+void MainWindow::updatePlot(int index)
+{
+    Q_UNUSED(index)
+    if (currentDataOrdinal >= 0 && currentDataOrdinal < dataList.size())
+        updateIntensityTable(ui->tableWidget_intensityData, dataList.at(currentDataOrdinal));
+}
+
+void MainWindow::on_comboBox_plot_currentIndexChanged(int index)
+{
+    switch (index) {
+    case 0:
+        changeGraphToSpectro();
+        break;
+    case 1:
+        changeGraphToCIE1931();
+        break;
+    case 2:
+        changeGraphToCIE1976();
+        break;
+    default:
+        break;
+    }
+    updatePlot(index);
+}
+
+void MainWindow::on_btn_readData_clicked()
+{
+    currentDataOrdinal = 0;
+    ui->tableWidget_storedData->setRowCount(0);
+    double illuminance = 0.0;
+    QDateTime time;
+    dataList.clear();
+    double intensity[MeasurementRecord::spectrumLength];
+    double ratio = 0.0;
+
+    // Nothing else runs until the meter has given every record.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QString message;
+    for (int k = 0;; ++k) {
+        const int result = luxEngine->readStoredData(k, &time, &illuminance, intensity, &ratio);
+        if (result != 1) {
+            message = result == 0 ? QStringLiteral("读取存储数据完成")
+                                  : QStringLiteral("读取存储数据失败");
+            break;
+        }
+        dataList.append({MeasurementRecord::name(k), time.toString(Qt::ISODate)});
+        calculateItems(k, illuminance, intensity, MeasurementRecord::spectrumLength, ratio,
+                       ui->comboBox_observer->currentIndex());
+        dataList[k].insert(1, time.toString(Qt::ISODate));
+        appendStoredRow(ui->tableWidget_storedData, dataList.at(k));
+    }
+    QApplication::restoreOverrideCursor();
+
+    QMessageBox::warning(this, QString(), message, QMessageBox::Ok);
+    on_tableWidget_storedData_cellClicked(0, 1);
+}
+
+void MainWindow::calculateItems(int dataOrdinal, double illuminance, double* intensity,
+                                int dataCount, double ratio, int observer)
+{
+    ColorimetricResult results;
+    initPlanckianTable();
+    calculateColorParameters(intensity, dataCount, results, observer, ratio);
+
+    QStringList& record = dataList[dataOrdinal];
+    record.clear();
+    record.reserve(MeasurementRecord::fullSize);
+    record << MeasurementRecord::name(dataOrdinal)
+           << MeasurementRecord::illuminanceText(illuminance)
+           << MeasurementRecord::itemTexts(results);
+    for (int i = 0; i < dataCount; ++i)
+        record << MeasurementRecord::intensityText(intensity[i]);
+}
+
+void MainWindow::setRecords(const QList<QStringList>& records)
+{
+    dataList = records;
+    updateStoredItemTable(ui->tableWidget_storedData, dataList);
+    on_tableWidget_storedData_cellClicked(0, 1);
+}
+
+void MainWindow::on_tableWidget_storedData_cellClicked(int row, int column)
+{
+    Q_UNUSED(column)
+    qDebug() << dataList.isEmpty();
+    if (dataList.isEmpty()) {
+        qDebug() << "The data list is empty!(on_tableWidget_storedData_cellClicked)";
+        return;
+    }
+    if (row < 0 || row >= dataList.size())
+        return;
+    currentDataOrdinal = row;
+    updateTestItemTable(ui->tableWidget_itemData, dataList.at(row));
+    updateIntensityTable(ui->tableWidget_intensityData, dataList.at(row));
+}
+
+void MainWindow::updateStoredItemTable(QTableWidget* table, QList<QStringList> data)
+{
+    table->setRowCount(0);
+    for (const QStringList& record : qAsConst(data))
+        appendStoredRow(table, record);
+}
+
+// Name and date, centred; a record without them gets empty cells.
+void MainWindow::appendStoredRow(QTableWidget* table, const QStringList& record)
+{
+    const int row = table->rowCount();
+    table->insertRow(row);
+    for (int column : {0, 1}) {
+        auto* cell = new QTableWidgetItem(record.value(column));
+        cell->setTextAlignment(Qt::AlignCenter);
+        table->setItem(row, column, cell);
+    }
+}
+
+// Rows the record has no item for are emptied rather than left showing the
+// previous record's values under this record's name.
+void MainWindow::updateTestItemTable(QTableWidget* table, QStringList data)
+{
+    if (data.isEmpty()) {
+        qDebug() << "The data list is empty!(updateTestItemTable)";
+        return;
+    }
+    ui->label_dataName->setText(data.at(0));
+    const int itemEnd = MeasurementRecord::layout(data.size()).itemEnd;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const int entry = row + 2;
+        table->setItem(row, 2,
+                       valueItem(entry < itemEnd ? data.at(entry) : QString(),
+                                 Qt::AlignRight | Qt::AlignVCenter));
+    }
+}
+
+void MainWindow::updateIntensityTable(QTableWidget* table, QStringList data)
+{
+    if (data.isEmpty()) {
+        qDebug() << "The data list is empty!(updateIntensityTable)";
+        return;
+    }
+    const MeasurementRecord::Layout layout = MeasurementRecord::layout(data.size());
+    QList<float> spectrum;
+    spectrum.reserve(layout.spectrumCount);
+    for (int j = 0; j < MeasurementRecord::spectrumLength; ++j) {
+        QString text;
+        if (j < layout.spectrumCount) {
+            text = data.at(layout.spectrumBegin + j);
+            spectrum << text.toFloat();
+        }
+        table->setItem(j, 1, valueItem(text, Qt::AlignCenter));
+    }
+
+    switch (ui->comboBox_plot->currentIndex()) {
+    case 0:
+        updatePlotSpectro(spectrum);
+        break;
+    case 1:
+        updatePlotCIE1931();
+        break;
+    case 2:
+        updatePlotCIE1976();
+        break;
+    default:
+        break;
+    }
+}
+
 void MainWindow::on_btn_open_clicked() {}
 void MainWindow::on_btn_print_clicked() {}
 void MainWindow::on_btn_help_clicked() {}
 void MainWindow::on_btn_contact_clicked() {}
 void MainWindow::on_btn_about_clicked() {}
-void MainWindow::on_btn_readData_clicked() {}
 void MainWindow::on_btn_export_clicked() {}
-
-void MainWindow::on_tableWidget_storedData_cellClicked(int row, int column)
-{
-    Q_UNUSED(row)
-    Q_UNUSED(column)
-}
-
-void MainWindow::on_comboBox_plot_currentIndexChanged(int index)
-{
-    Q_UNUSED(index)
-}
 
 // The observer is read when a read-out starts; changing it changes nothing shown.
 void MainWindow::on_comboBox_observer_currentIndexChanged(int index)

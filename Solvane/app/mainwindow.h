@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class LuxEngine;
+class QTableWidget;
 class QwtPlotCurve;
 namespace Ui {
 class MainWindow;
@@ -19,6 +20,12 @@ class MainWindow : public QMainWindow
 public:
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
+
+    // The measurement records and the one shown (-1 before the first read-out).
+    const QList<QStringList>& records() const { return dataList; }
+    int currentRecordIndex() const { return currentDataOrdinal; }
+    // Replaces every record, lists them and shows the first.
+    void setRecords(const QList<QStringList>& records);
 
 private slots:
     void initializeWidgets();
@@ -36,14 +43,29 @@ private slots:
     void on_comboBox_plot_currentIndexChanged(int index);
     void on_comboBox_observer_currentIndexChanged(int index);
 
+    void calculateItems(int dataOrdinal, double illuminance, double* intensity, int dataCount,
+                        double ratio, int observer);
+    void updateStoredItemTable(QTableWidget* table, QList<QStringList> data);
+    void updateTestItemTable(QTableWidget* table, QStringList data);
+    void updateIntensityTable(QTableWidget* table, QStringList data);
+
     void changeGraphToSpectro();
+    void changeGraphToCIE1931();
+    void changeGraphToCIE1976();
+    void updatePlotSpectro(QList<float> data);
+    void updatePlotCIE1931();
+    void updatePlotCIE1976();
+    void updatePlot(int index);
 
 private:
     // Connected by the constructor, not by name: a slot named like this would
     // make the form's automatic connection look for a widget called "comboBox".
     void on_comboBox_ChangeLanguage(int index);
     void setUpTables();
+    void appendStoredRow(QTableWidget* table, const QStringList& record);
     void attachGrid();
+    void changeGraphToDiagram(double yMax, double xMax, const QString& picture);
+    void updatePlotChromaticity(int xEntry, const char* xLabel, const char* yLabel);
 
     Ui::MainWindow* ui;
     LuxEngine* luxEngine;

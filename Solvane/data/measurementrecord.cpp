@@ -58,4 +58,11 @@ QString intensityText(double intensity)
     return QString::number(intensity, 'g', 6);
 }
 
+Layout layout(int size)
+{
+    if (size >= spectrumLength)
+        return {qMax(2, size - spectrumLength), size - spectrumLength, spectrumLength};
+    return {qMin(qMax(size, 2), firstIntensity), firstIntensity, qMax(0, size - firstIntensity)};
+}
+
 } // namespace MeasurementRecord

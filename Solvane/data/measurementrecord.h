@@ -10,6 +10,23 @@ namespace MeasurementRecord {
 constexpr int itemCount = 26;
 constexpr int firstItem = 3;
 constexpr int firstIntensity = 29;
+constexpr int spectrumLength = 401;
+constexpr int fullSize = firstIntensity + spectrumLength;
+// Entries of the chromaticity coordinates x, y, u', v'.
+constexpr int entryX = 21;
+constexpr int entryU = 23;
+
+// Where a record of `size` entries keeps its values. One long enough for a
+// spectrum has it in its last 401 entries and its items from entry 2 up to
+// there; a shorter one (a cut-off line of a file) is read in the full layout as
+// far as it goes. Nothing outside [0, size) is ever named.
+struct Layout
+{
+    int itemEnd;       // items are entries 2 .. itemEnd - 1
+    int spectrumBegin; // intensity at 380 + i nm is entry spectrumBegin + i
+    int spectrumCount; // how many intensities the record has
+};
+Layout layout(int size);
 
 // "NO.%1" with at least three digits.
 QString name(int ordinal);
