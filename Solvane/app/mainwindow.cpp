@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "LuxEngine.h"
+#include "TKIOStream.h"
 #include "colorimetry.h"
 #include "languagesettings.h"
 #include "measurementrecord.h"
@@ -9,9 +10,11 @@
 #include "windowstyles.h"
 
 #include <QDebug>
+#include <QFileDialog>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QScrollBar>
+#include <QSet>
 #include <qwt_plot_canvas.h>
 #include <qwt_plot_curve.h>
 #include <qwt_plot_grid.h>
@@ -34,10 +37,18 @@ QTableWidgetItem* valueItem(const QString& text, Qt::Alignment alignment)
     return item;
 }
 
+QString askForFile(QWidget* parent, MainWindow::FileDialog kind, const QString& caption,
+                   const QString& proposed, const QString& filter)
+{
+    return kind == MainWindow::FileDialog::Save
+               ? QFileDialog::getSaveFileName(parent, caption, proposed, filter)
+               : QFileDialog::getOpenFileName(parent, caption, proposed, filter);
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), printSettingDlg(nullptr)
+    : QMainWindow(parent), ui(new Ui::MainWindow), chooseFile(askForFile), printSettingDlg(nullptr)
 {
     initializeImages();
     ui->setupUi(this);
@@ -357,15 +368,21 @@ void MainWindow::on_tableWidget_storedData_cellClicked(int row, int column)
 void MainWindow::updateStoredItemTable(QTableWidget* table, QList<QStringList> data)
 {
     table->setRowCount(0);
-    for (const QStringList& record : qAsConst(data))
-        appendStoredRow(table, record);
+    table->setRowCount(data.size());
+    for (int row = 0; row < data.size(); ++row)
+        setStoredRow(table, row, data.at(row));
 }
 
-// Name and date, centred; a record without them gets empty cells.
 void MainWindow::appendStoredRow(QTableWidget* table, const QStringList& record)
 {
     const int row = table->rowCount();
     table->insertRow(row);
+    setStoredRow(table, row, record);
+}
+
+// Name and date, centred; a record without them gets empty cells.
+void MainWindow::setStoredRow(QTableWidget* table, int row, const QStringList& record)
+{
     for (int column : {0, 1}) {
         auto* cell = new QTableWidgetItem(record.value(column));
         cell->setTextAlignment(Qt::AlignCenter);
@@ -424,12 +441,60 @@ void MainWindow::updateIntensityTable(QTableWidget* table, QStringList data)
     }
 }
 
-void MainWindow::on_btn_open_clicked() {}
+void MainWindow::on_btn_export_clicked()
+{
+    const QList<QTableWidgetItem*> selected = ui->tableWidget_storedData->selectedItems();
+    if (selected.isEmpty()) {
+        QMessageBox::warning(this, tr("Error"), tr("No item is selected"), QMessageBox::Ok);
+        return;
+    }
+    // Rows are selected whole: each row once, in the order the selection names them.
+    QList<QStringList> exported;
+    QSet<int> taken;
+    for (const QTableWidgetItem* item : selected) {
+        const int row = item->row();
+        if (taken.contains(row) || row >= dataList.size())
+            continue;
+        taken.insert(row);
+        qDebug() << "export:" << row;
+        exported << dataList.at(row);
+    }
+
+    const QString path = chooseFile(this, FileDialog::Save, tr("Save file"),
+                                    QStringLiteral("Solvane Data"), tr("Data file(*.csv)"));
+    if (path.isEmpty())
+        return;
+    TKIOStream stream;
+    stream.setFileDirectory(path);
+    if (stream.writeSolvaneData(MeasurementRecord::fieldNames(), exported))
+        QMessageBox::warning(this, tr("Successful"), tr("Succeeded in exporting data"),
+                             QMessageBox::Ok);
+    else
+        QMessageBox::warning(this, tr("Failure"), tr("Fail to export data"), QMessageBox::Ok);
+}
+
+// The records shown stay until a file has been read in full.
+void MainWindow::on_btn_open_clicked()
+{
+    const QString path = chooseFile(this, FileDialog::Open, tr("Open file"),
+                                    QStringLiteral("Solvane Data"), tr("Data file(*.csv)"));
+    if (path.isEmpty())
+        return;
+    TKIOStream stream;
+    stream.setFileDirectory(path);
+    QStringList tag;
+    QList<QStringList> records;
+    if (!stream.readSolvaneData(&tag, &records)) {
+        QMessageBox::warning(this, tr("Error"), tr("Fail to open the file"), QMessageBox::Ok);
+        return;
+    }
+    setRecords(records);
+}
+
 void MainWindow::on_btn_print_clicked() {}
 void MainWindow::on_btn_help_clicked() {}
 void MainWindow::on_btn_contact_clicked() {}
 void MainWindow::on_btn_about_clicked() {}
-void MainWindow::on_btn_export_clicked() {}
 
 // The observer is read when a read-out starts; changing it changes nothing shown.
 void MainWindow::on_comboBox_observer_currentIndexChanged(int index)

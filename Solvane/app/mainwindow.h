@@ -6,6 +6,8 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
+
 class LuxEngine;
 class QTableWidget;
 class QwtPlotCurve;
@@ -26,6 +28,18 @@ public:
     int currentRecordIndex() const { return currentDataOrdinal; }
     // Replaces every record, lists them and shows the first.
     void setRecords(const QList<QStringList>& records);
+
+    // Asks for a data file's path; an empty path means the user cancelled.
+    enum class FileDialog
+    {
+        Open,
+        Save
+    };
+    using FileChooser =
+        std::function<QString(QWidget* parent, FileDialog kind, const QString& caption,
+                              const QString& proposed, const QString& filter)>;
+    // Tests answer the file dialogs through this.
+    void setFileChooser(FileChooser chooser) { chooseFile = std::move(chooser); }
 
 private slots:
     void initializeWidgets();
@@ -63,6 +77,7 @@ private:
     void on_comboBox_ChangeLanguage(int index);
     void setUpTables();
     void appendStoredRow(QTableWidget* table, const QStringList& record);
+    void setStoredRow(QTableWidget* table, int row, const QStringList& record);
     void attachGrid();
     void changeGraphToDiagram(double yMax, double xMax, const QString& picture);
     void updatePlotChromaticity(int xEntry, const char* xLabel, const char* yLabel);
@@ -71,6 +86,7 @@ private:
     LuxEngine* luxEngine;
     QwtPlotCurve* spectroCurve;
     QList<QStringList> dataList;
+    FileChooser chooseFile;
     PrintSettingDlg printSettingDlg;
     int currentDataOrdinal;
     bool isPdf = false;

@@ -58,6 +58,23 @@ QString intensityText(double intensity)
     return QString::number(intensity, 'g', 6);
 }
 
+QStringList fieldNames()
+{
+    QStringList names{"Data", "Date", "Ev", "Tcp", "Ra"};
+    for (int i = 1; i <= 15; ++i)
+        names << QStringLiteral("R%1").arg(i);
+    names << QStringLiteral("λd") << "CIE-1931 x"
+          << "CIE-1931 y"
+          << "CIE-1976 u"
+          << "CIE-1976 v"
+          << "X"
+          << "Y"
+          << "Z" << QStringLiteral("△uv");
+    for (int i = 0; i < spectrumLength; ++i)
+        names << QStringLiteral("%1 nm").arg(380 + i);
+    return names;
+}
+
 Layout layout(int size)
 {
     if (size >= spectrumLength)

@@ -34,5 +34,7 @@ QString illuminanceText(double lux);
 // The 26 result slots as entries 3–28, in record order.
 QStringList itemTexts(const double* results);
 QString intensityText(double intensity);
+// The names of the 430 entries, the header line of a data file.
+QStringList fieldNames();
 
 } // namespace MeasurementRecord
