@@ -7,6 +7,7 @@
 #include "measurementrecord.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -137,6 +138,7 @@ private slots:
     void exportedFileReopensIdentically();
     void exportFollowsSelectionOrder();
     void exportNothingOrCancelled();
+    void saveDialogAddsTheSuffix();
     void openFailureKeepsRecords();
     void failedExportKeepsExistingFile();
     void oddFilesOpenWithoutHarm();
@@ -274,6 +276,29 @@ void CsvFilesTest::exportNothingOrCancelled()
     message = open(QString());
     QVERIFY(!message.shown);
     QCOMPARE(window->records().size(), 3);
+}
+
+// A name typed without ".csv" still gives a file that the open dialog lists.
+void CsvFilesTest::saveDialogAddsTheSuffix()
+{
+    MainWindow plain; // with the real file dialogs
+    plain.show();
+    qputenv("TORVIK_VM_RECORD_COUNT", "2");
+    {
+        MessageBoxAnswerer answerer;
+        plain.findChild<QPushButton*>("btn_readData")->click();
+    }
+    plain.findChild<QTableWidget*>("tableWidget_storedData")->selectAll();
+    QTimer::singleShot(0, [this] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        dialog->selectFile(path("mine"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    MessageBoxAnswerer answerer;
+    plain.findChild<QPushButton*>("btn_export")->click();
+    QCOMPARE(answerer.seen.text, QString("Succeeded in exporting data"));
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"mine.csv"});
 }
 
 void CsvFilesTest::openFailureKeepsRecords()

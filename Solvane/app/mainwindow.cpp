@@ -37,12 +37,17 @@ QTableWidgetItem* valueItem(const QString& text, Qt::Alignment alignment)
     return item;
 }
 
+// A name typed without a suffix gets ".csv", as native dialogs do, so that the
+// file shows up under the filter when it is opened again.
 QString askForFile(QWidget* parent, MainWindow::FileDialog kind, const QString& caption,
                    const QString& proposed, const QString& filter)
 {
-    return kind == MainWindow::FileDialog::Save
-               ? QFileDialog::getSaveFileName(parent, caption, proposed, filter)
-               : QFileDialog::getOpenFileName(parent, caption, proposed, filter);
+    if (kind == MainWindow::FileDialog::Open)
+        return QFileDialog::getOpenFileName(parent, caption, proposed, filter);
+    QFileDialog dialog(parent, caption, proposed, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 } // namespace
