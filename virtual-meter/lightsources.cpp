@@ -161,15 +161,21 @@ std::vector<StoredRecord> defaultRecords(int count)
         const double repeat = n < int(sources.size()) ? 1.0 : 0.85 + 0.3 * uniform(rng);
         r.illuminance =
             std::round(sources[model].lux * repeat * (0.98 + 0.04 * uniform(rng)) * 100) / 100;
-        r.ratio = 0.985 + 0.03 * uniform(rng);
+        const double calibration = 0.995 + 0.01 * uniform(rng);
         const double peakCounts = 18000 + 40000 * uniform(rng);
+        double luminousCounts = 0; // Σ counts · ȳ
         for (int i = 0; i < spectrumPoints; ++i) {
             const double shot = 1 + 0.004 * (2 * uniform(rng) - 1);
             const double floorNoise = 3 * uniform(rng);
             const double counts = peakCounts * spectra[model][i] * shot + floorNoise;
             r.intensity[i] =
                 static_cast<std::uint16_t>(std::clamp(std::lround(counts), 0L, 65535L));
+            luminousCounts += r.intensity[i] * cmf2Deg[1][i];
         }
+        // The meter's counts-to-radiometric factor: it makes the reported Y the
+        // illuminance, within the calibration's tolerance.
+        r.ratio = calibration * r.illuminance * tristimulusDivisor /
+                  (luminousCounts * tristimulusScale);
         records.push_back(r);
     }
     return records;
