@@ -9,7 +9,7 @@ packages=(
     qtbase5-dev qttools5-dev qttools5-dev-tools libgl-dev
     libqwt-qt5-dev libqt5svg5-dev libqt5opengl5-dev
     fonts-noto-cjk fonts-crosextra-carlito x11-utils
-    xvfb xauth xdotool python3
+    xvfb xauth xdotool python3 poppler-utils
 )
 
 missing=()

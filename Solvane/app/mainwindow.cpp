@@ -6,13 +6,18 @@
 #include "colorimetry.h"
 #include "languagesettings.h"
 #include "measurementrecord.h"
+#include "printinfo.h"
 #include "resources.h"
+#include "testreport.h"
 #include "windowstyles.h"
 
 #include <QDebug>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QScrollBar>
 #include <QSet>
 #include <qwt_plot_canvas.h>
@@ -496,7 +501,55 @@ void MainWindow::on_btn_open_clicked()
     setRecords(records);
 }
 
-void MainWindow::on_btn_print_clicked() {}
+// The record the tables show, if there is one.
+const QStringList* MainWindow::selectedRecord() const
+{
+    if (currentDataOrdinal < 0 || currentDataOrdinal >= dataList.size())
+        return nullptr;
+    return &dataList.at(currentDataOrdinal);
+}
+
+void MainWindow::on_btn_print_clicked()
+{
+    const QStringList* record = selectedRecord();
+    if (!record) {
+        QMessageBox::warning(this, tr("Error"),
+                             tr("No record to print. Read the meter or open a data file first."),
+                             QMessageBox::Ok);
+        return;
+    }
+    if (!TestReport::canPrint(*record)) {
+        QMessageBox::warning(this, tr("Error"),
+                             tr("The selected record is incomplete and cannot be printed."),
+                             QMessageBox::Ok);
+        return;
+    }
+    if (printSettingDlg.exec() != QDialog::Accepted)
+        return;
+
+    QPrinter printer(QPrinter::ScreenResolution);
+    if (isPdf) {
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setResolution(printer.resolution());
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QStringLiteral("Report"));
+    }
+    QPrintPreviewDialog preview(&printer, this);
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, &MainWindow::print);
+    preview.exec();
+}
+
+// The page stays blank without the print information or a printable record.
+void MainWindow::print(QPrinter* printer)
+{
+    QPainter painter(printer);
+    QStringList printInfo;
+    const QStringList* record = selectedRecord();
+    if (!PrintInfo::read(&printInfo) || !record)
+        return;
+    TestReport::paint(&painter, printer, *record, printInfo, QDateTime::currentDateTime());
+}
+
 void MainWindow::on_btn_help_clicked() {}
 void MainWindow::on_btn_contact_clicked() {}
 void MainWindow::on_btn_about_clicked() {}

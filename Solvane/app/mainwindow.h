@@ -9,6 +9,7 @@
 #include <functional>
 
 class LuxEngine;
+class QPrinter;
 class QTableWidget;
 class QwtPlotCurve;
 namespace Ui {
@@ -44,6 +45,7 @@ public:
 private slots:
     void initializeWidgets();
     void setPrintFormat(bool pdf);
+    void print(QPrinter* printer);
 
     // Connected by name by the form.
     void on_btn_open_clicked();
@@ -81,6 +83,7 @@ private:
     void attachGrid();
     void changeGraphToDiagram(double yMax, double xMax, const QString& picture);
     void updatePlotChromaticity(int xEntry, const char* xLabel, const char* yLabel);
+    const QStringList* selectedRecord() const;
 
     Ui::MainWindow* ui;
     LuxEngine* luxEngine;

@@ -1,3 +1,95 @@
 #include "PrintSettingDlg.h"
+#include "ui_PrintSettingDlg.h"
 
-PrintSettingDlg::PrintSettingDlg(QWidget* parent) : QDialog(parent) {}
+#include "printinfo.h"
+#include "resources.h"
+
+#include <QMessageBox>
+#include <QStyledItemDelegate>
+
+PrintSettingDlg::PrintSettingDlg(QWidget* parent) : QDialog(parent), ui(new Ui::PrintSettingDlg)
+{
+    initializeImages();
+    ui->setupUi(this);
+    connect(ui->btn_cancel, &QPushButton::clicked, this, &QDialog::reject);
+
+    // Without a readable file the fields start empty but look the same.
+    QStringList texts;
+    if (PrintInfo::read(&texts)) {
+        const QList<QLineEdit*> edits = fields();
+        for (int i = 0; i < edits.size(); ++i)
+            edits[i]->setText(texts.value(i));
+    }
+    applyStyles();
+}
+
+PrintSettingDlg::~PrintSettingDlg()
+{
+    delete ui;
+}
+
+QList<QLineEdit*> PrintSettingDlg::fields() const
+{
+    return {ui->lineEdit_company, ui->lineEdit_address, ui->lineEdit_tel,   ui->lineEdit_fax,
+            ui->lineEdit_email,   ui->lineEdit_name,    ui->lineEdit_model, ui->lineEdit_remark};
+}
+
+void PrintSettingDlg::applyStyles()
+{
+    // A white field with a light grey rule below; focus shows a blue bar on the left.
+    const QString lineEditStyle = QStringLiteral(
+        "QLineEdit{font-family: \"微软雅黑\"; color: rgb(0, 0, 0); padding-left: 5px; "
+        "background-color: white; border: 0px solid white; border-left: 3px solid white; "
+        "border-bottom: 1px solid rgb(238, 238, 238);}"
+        "QLineEdit:focus{background-color: rgb(255,255,255); "
+        "border-left: 3px solid rgb(71,141,228); color: rgb(0,0,0);}");
+    // The hints stay in English whatever the language of the form.
+    const QStringList placeholders = {
+        QStringLiteral("Company name"),   QStringLiteral("Company address"),
+        QStringLiteral("Company TEL"),    QStringLiteral("Company FAX"),
+        QStringLiteral("Company E-mail"), QStringLiteral("Sample name"),
+        QStringLiteral("Sample model"),   QStringLiteral("Remark")};
+    const QList<QLineEdit*> edits = fields();
+    for (int i = 0; i < edits.size(); ++i) {
+        edits[i]->setStyleSheet(lineEditStyle);
+        edits[i]->setPlaceholderText(placeholders.value(i));
+        // Qt 5 draws the hint in the style sheet's text colour, which makes an
+        // empty field look filled in; the palette set after polishing keeps it grey.
+        edits[i]->ensurePolished();
+        QPalette palette = edits[i]->palette();
+        palette.setColor(QPalette::PlaceholderText, QColor(127, 138, 153));
+        edits[i]->setPalette(palette);
+    }
+
+    const QString buttonStyle =
+        QStringLiteral("QPushButton{background-color: %1; border: 0px solid; color: white; "
+                       "border-radius: 3px;}QPushButton:hover{background-color: %2;}");
+    ui->btn_print->setStyleSheet(
+        buttonStyle.arg(QStringLiteral("rgb(54,187,95)"), QStringLiteral("rgb(63,220,110)")));
+    ui->btn_cancel->setStyleSheet(
+        buttonStyle.arg(QStringLiteral("rgb(224, 67, 67)"), QStringLiteral("rgb(249, 74, 74)")));
+    // The list that drops down would be drawn with the selector's white text;
+    // a styled delegate lets it take the colours of its own rule.
+    ui->comboBox->setItemDelegate(new QStyledItemDelegate(ui->comboBox));
+    ui->comboBox->setStyleSheet(QStringLiteral(
+        "QComboBox{color: white; background-color: rgb(71,141,228); border: 0px solid "
+        "rgb(71,141,228); padding-left: 10px;}QComboBox::drop-down{width: 10px; border: 0px; "
+        "padding-right: 10px;}QComboBox::down-arrow{image: url(:/images/down.png);}"
+        "QComboBox QAbstractItemView{color: black; background-color: white; "
+        "selection-color: white; selection-background-color: rgb(71,141,228);}"
+        "QComboBox QAbstractItemView::item{min-height: 30px;}"));
+}
+
+void PrintSettingDlg::on_btn_print_clicked()
+{
+    QStringList texts;
+    for (const QLineEdit* edit : fields())
+        texts << edit->text();
+    if (!PrintInfo::write(texts)) {
+        QMessageBox::warning(this, tr("Error"), tr("Fail to save the print information"),
+                             QMessageBox::Ok);
+        return;
+    }
+    emit isPdf(ui->comboBox->currentIndex() == 0);
+    accept();
+}

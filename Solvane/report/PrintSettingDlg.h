@@ -2,15 +2,34 @@
 
 #include <QDialog>
 
+class QLineEdit;
+
+namespace Ui {
+class PrintSettingDlg;
+}
+
 // Collects the company and sample information for the test report and
-// whether the report goes to a PDF file or to paper.
+// whether the report goes to a PDF file or to paper. The texts are kept in
+// the file "PrintInfo", read once at construction and written on every Print.
 class PrintSettingDlg : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit PrintSettingDlg(QWidget* parent = nullptr);
+    ~PrintSettingDlg() override;
 
 signals:
+    // Once per accepted dialog: true for a PDF file, false for paper.
     void isPdf(bool pdf);
+
+private slots:
+    void on_btn_print_clicked();
+
+private:
+    // The eight fields in the order of the lines of "PrintInfo".
+    QList<QLineEdit*> fields() const;
+    void applyStyles();
+
+    Ui::PrintSettingDlg* ui;
 };

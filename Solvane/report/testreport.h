@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QDateTime>
+#include <QStringList>
+
+class QPainter;
+class QPrinter;
+
+// The one-page test report of a measurement record: company and sample
+// information, the 27 results, 41 spectrum samples and three graphs.
+namespace TestReport {
+
+// Whether the record holds everything the page shows: the 27 results and the
+// whole spectrum.
+bool canPrint(const QStringList& record);
+
+// Paints the page with a painter already open on the printer. printInfo: the
+// eight company and sample texts.
+void paint(QPainter* painter, QPrinter* printer, const QStringList& record,
+           const QStringList& printInfo, const QDateTime& printed);
+
+} // namespace TestReport

@@ -1,0 +1,363 @@
+// The test report: the page painter's coordinates, the graphs, the whole page
+// as PDF text, and the print flow of the window.
+
+#include "VXGraph.h"
+#include "VXPainter.h"
+#include "helpers/messageboxes.h"
+#include "mainwindow.h"
+#include "printinfo.h"
+#include "testreport.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QtTest>
+
+namespace {
+
+QStringList logLines;
+
+// A page rectangle of 794 × 1123 device units (A4 at 96 dpi, rounded up).
+void setUpPage(QPrinter& printer)
+{
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(72);
+    printer.setPageSize(QPageSize(QSizeF(794, 1123), QPageSize::Point, "page"));
+    printer.setPageMargins(QMarginsF(0, 0, 0, 0));
+}
+
+// The bounding box of everything darker than mid-grey.
+QRect ink(const QImage& image)
+{
+    QRect box;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qGray(image.pixel(x, y)) < 128)
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+
+bool isInk(const QImage& image, QPointF point)
+{
+    return qGray(image.pixel(point.toPoint())) < 128;
+}
+
+QString pdfText(const QString& pdf)
+{
+    QProcess process;
+    process.start("pdftotext", {"-layout", pdf, "-"});
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+class ReportTest : public QObject
+{
+    Q_OBJECT
+
+    QPrinter printer{QPrinter::ScreenResolution};
+    QImage image;
+    QScopedPointer<QPainter> imagePainter;
+    QScopedPointer<QTemporaryDir> dir;
+    QString startDir;
+
+    // A VXPainter that draws onto an image of the printer's page.
+    VXPainter* painterOnImage()
+    {
+        imagePainter.reset();
+        image = QImage(794, 1123, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        imagePainter.reset(new QPainter(&image));
+        return new VXPainter(imagePainter.data(), &printer);
+    }
+    void finishImage() { imagePainter.reset(); }
+
+    QStringList readMeterInto(MainWindow& window, const QByteArray& count)
+    {
+        qputenv("TORVIK_VM_RECORD_COUNT", count);
+        MessageBoxAnswerer answerer;
+        window.findChild<QPushButton*>("btn_readData")->click();
+        return window.records().value(0);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        startDir = QDir::currentPath();
+        setUpPage(printer);
+        qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext&, const QString& text) { logLines << text; });
+    }
+    void init()
+    {
+        logLines.clear();
+        dir.reset(new QTemporaryDir);
+        QVERIFY(QDir::setCurrent(dir->path())); // "PrintInfo" lives in the working directory
+    }
+    void cleanup() { QDir::setCurrent(startDir); }
+
+    void logicalCoordinates();
+    void textBoxes();
+    void graphLabelsAndCross();
+    void reportPageText();
+    void printFlow();
+    void nothingPrintableGivesWarning();
+};
+
+void ReportTest::logicalCoordinates()
+{
+    QScopedPointer<VXPainter> page(painterOnImage());
+    QCOMPARE(page->drawingArea(), QRectF(0, 0, 794, 1123)); // defined before any conversion
+    QCOMPARE(logLines.last(), QString("\"设置页边距成功!   左右页边距: 0, 上下页边距: 0\""));
+
+    page->setPageSpace(5, 0);
+    QCOMPARE(page->horizontalPageMargin(), 39); // 39.7 truncated
+    QCOMPARE(page->verticalPageMargin(), 0);
+    QCOMPARE(logLines.last(), QString("\"设置页边距成功!   左右页边距: 39, 上下页边距: 0\""));
+    page->setPageSpace(-1, 0);
+    QCOMPARE(page->horizontalPageMargin(), 39);
+    QCOMPARE(
+        logLines.last(),
+        QString("\"设置页边距失败!  失败原因:左右页边距: -1, 上下页边距: 0  超出范围(0~100)!\""));
+
+    QCOMPARE(page->transformToLogicalCoordinate(0, 0), QPointF(39, 0));
+    QCOMPARE(page->transformToLogicalCoordinate(100, 100), QPointF(39 + 716, 1123));
+    QCOMPARE(page->drawingArea(), QRectF(39, 0, 716, 1123));
+    QVERIFY(QLineF(page->transformToLogicalCoordinate(50, 10), QPointF(39 + 358, 112.3)).length() <
+            1e-3);
+
+    // Out of range: the device origin and a message; the area stays.
+    page->drawGraph(10, 10, 20, 20, new VXGraph(page.data()));
+    const QRectF graphFrame = page->drawingArea();
+    QCOMPARE(page->transformToLogicalCoordinate(100.5, 10), QPointF(0, 0));
+    QCOMPARE(logLines.last(), QString("\"坐标x: 100.5, 坐标y: 10  超出范围(0~100)!\""));
+    QCOMPARE(page->transformToLogicalCoordinate(-1, 0, 10, 10), QRectF(0, 0, 0, 0));
+    QCOMPARE(page->drawingArea(), graphFrame);
+
+    // A rectangle's size is free: it may reach past the margin.
+    const QRectF wide = page->transformToLogicalCoordinate(90, 90, 30, 5);
+    QVERIFY(qAbs(wide.left() - (39 + 0.9 * 716)) < 1e-3);
+    QVERIFY(qAbs(wide.width() - 0.3 * 716) < 1e-3);
+    QVERIFY(wide.right() > 39 + 716);
+    finishImage();
+}
+
+// Left from the point, right up to the point, centred between point and margin.
+void ReportTest::textBoxes()
+{
+    const QFont font("Carlito", 20);
+    struct Case
+    {
+        float x;
+        Qt::Alignment alignment;
+        int left, right, centre; // expected ink edges (−1: not checked)
+    };
+    const Case cases[] = {{0, Qt::AlignLeft, 39, -1, -1},
+                          {100, Qt::AlignRight, -1, 755, -1},
+                          {50, Qt::AlignRight, -1, 397, -1},
+                          {0, Qt::AlignHCenter, -1, -1, 397},
+                          {50, Qt::AlignHCenter, -1, -1, 576}};
+    for (const Case& c : cases) {
+        QScopedPointer<VXPainter> page(painterOnImage());
+        page->setPageSpace(5, 0);
+        page->setFont(font);
+        page->drawText("Wavelength", c.x, 50, c.alignment);
+        finishImage();
+        const QRect box = ink(image);
+        const QString where = QString("x %1, alignment %2").arg(c.x).arg(int(c.alignment));
+        QVERIFY2(box.isValid() && qAbs(box.top() - 561) < 12, qPrintable(where));
+        if (c.left >= 0)
+            QVERIFY2(qAbs(box.left() - c.left) <= 3, qPrintable(where));
+        if (c.right >= 0)
+            QVERIFY2(qAbs(box.right() - c.right) <= 3, qPrintable(where));
+        if (c.centre >= 0)
+            QVERIFY2(qAbs(box.center().x() - c.centre) <= 3, qPrintable(where));
+    }
+}
+
+void ReportTest::graphLabelsAndCross()
+{
+    // The cross of (0.3127, 0.3290) at 39 % across and 37 % up the frame.
+    QScopedPointer<VXPainter> page(painterOnImage());
+    VXGraph diagram;
+    diagram.setGraphType(VXGraph::CIE1931Graph);
+    diagram.setAxisScale(1, 0, 0.8f, 4);
+    diagram.setAxisScale(2, 0, 0.9f, 4);
+    diagram.setCIE1931Result(0.3127f, 0.3290f);
+    page->drawGraph(10, 10, 60, 40, &diagram);
+    const QRectF frame = page->drawingArea();
+    finishImage();
+    // The arms start from the point truncated to whole units.
+    const QPointF cross(int(frame.left() + 0.3909 * frame.width()),
+                        int(frame.bottom() - 0.3656 * frame.height()));
+    for (QPointF arm :
+         {QPointF(0, 0), QPointF(-9, 0), QPointF(9, 0), QPointF(0, -9), QPointF(0, 9)})
+        QVERIFY(isInk(image, cross + arm));
+    QVERIFY(!isInk(image, cross + QPointF(14, 0)) && !isInk(image, cross + QPointF(0, 14)));
+    // The outline closes from 780 nm back to 380 nm: its middle lies on the page.
+    const QPointF purple((0.7347 + 0.1741) / 2 / 0.8, (0.2653 + 0.0050) / 2 / 0.9);
+    const QPointF onPage(frame.left() + purple.x() * frame.width(),
+                         frame.bottom() - purple.y() * frame.height());
+    QVERIFY(isInk(image, onPage) || isInk(image, onPage + QPointF(0, 1)) ||
+            isInk(image, onPage - QPointF(0, 1)));
+
+    // Labels: fixed with three decimals below 1, general from 1 up.
+    QTemporaryFile pdf(dir->filePath("XXXXXX.pdf"));
+    QVERIFY(pdf.open());
+    QPrinter pdfPrinter(QPrinter::ScreenResolution);
+    setUpPage(pdfPrinter);
+    pdfPrinter.setOutputFileName(pdf.fileName());
+    {
+        QPainter painter(&pdfPrinter);
+        VXPainter graphs(&painter, &pdfPrinter);
+        VXGraph graph;
+        graph.setGraphType(VXGraph::LineGraph);
+        graph.setLineGraphData(QPolygonF(QVector<QPointF>{QPointF(0, 0)})); // one point: no line
+        graph.setTitle("ONE");
+        graph.setAxisScale(1, 0, 1.0f, 4);
+        graph.setAxisScale(2, 0, 0.99f, 1);
+        graphs.drawGraph(20, 10, 60, 20, &graph);
+        graph.setTitle("TWO", 3);
+        graph.setAxisScale(1, 380, 780, 4);
+        graph.setAxisScale(2, 0, 70000, 7);
+        graphs.drawGraph(20, 50, 60, 20, &graph);
+    }
+    const QString text = pdfText(pdf.fileName());
+    const QStringList words = text.split(QRegularExpression("\\s+"));
+    for (const char* label : {"ONE", "0.25", "0.5", "0.75", "1", "0.990", "TWO", "380", "480",
+                              "580", "680", "780", "10000", "70000"})
+        QVERIFY2(words.contains(label), label);
+    QVERIFY(text.contains("0.000")); // beside the x axis' "0" at the corner
+    QVERIFY(!text.contains("1.000") && !text.contains("0.250") && !text.contains("0.495"));
+}
+
+// The page of a record read from the meter, painted by the window as the
+// preview would ask for it.
+void ReportTest::reportPageText()
+{
+    MainWindow window;
+    const QStringList record = readMeterInto(window, "3");
+    QVERIFY(PrintInfo::write({"Example Optics Ltd", "1 Sample Street", "555-0100", "555-0101",
+                              "qa@example.com", "Panel light", "PL-60", "  "}));
+
+    QPrinter pdfPrinter(QPrinter::ScreenResolution);
+    setUpPage(pdfPrinter);
+    pdfPrinter.setOutputFileName(dir->filePath("report.pdf"));
+    QVERIFY(QMetaObject::invokeMethod(&window, "print", Q_ARG(QPrinter*, &pdfPrinter)));
+    const QString text = pdfText(dir->filePath("report.pdf"));
+    const QStringList words = text.split(QRegularExpression("\\s+"));
+
+    for (const char* fixed : {"Test Report", "Company Information", "Sample Information",
+                              "Test Result", "Spectrum Data", "Tri-stimulus", "Chromatism",
+                              "Example Optics Ltd", "Panel light", "PL-60"})
+        QVERIFY2(text.contains(fixed), fixed);
+    for (const char* title : {"CIE1931", "CIE1976", "SPECTRUM"})
+        QVERIFY2(words.contains(title), title);
+    QVERIFY(text.contains(QDate::currentDate().toString("yyyy-MM-dd")));
+    for (int i = 2; i <= 28; ++i)
+        QVERIFY2(words.contains(record.at(i)), qPrintable(record.at(i)));
+    for (int k = 0; k <= 40; ++k) {
+        QVERIFY2(words.contains(QString::number(380 + 10 * k)), qPrintable(QString::number(k)));
+        QVERIFY2(words.contains(record.at(29 + 10 * k)), qPrintable(record.at(29 + 10 * k)));
+    }
+    QCOMPARE(pdfText(dir->filePath("report.pdf")).count("Test Report"), 1);
+
+    // Without the print information the page stays blank.
+    QVERIFY(QFile::remove(PrintInfo::fileName()));
+    pdfPrinter.setOutputFileName(dir->filePath("blank.pdf"));
+    QVERIFY(QMetaObject::invokeMethod(&window, "print", Q_ARG(QPrinter*, &pdfPrinter)));
+    QCOMPARE(pdfText(dir->filePath("blank.pdf")).trimmed(), QString());
+}
+
+// "Print": the settings dialog, then the preview on a printer set up for the
+// chosen output.
+void ReportTest::printFlow()
+{
+    MainWindow window;
+    window.show();
+    readMeterInto(window, "2");
+
+    struct Seen
+    {
+        bool settings = false, preview = false;
+        QPrinter::OutputFormat format = QPrinter::NativeFormat;
+        QString file;
+        QPageSize size;
+    };
+    const auto print = [&window](int output, bool accept) {
+        Seen seen;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal)) {
+                seen.preview = true;
+                seen.format = preview->printer()->outputFormat();
+                seen.file = preview->printer()->outputFileName();
+                seen.size = preview->printer()->pageLayout().pageSize();
+                preview->reject();
+            } else if (modal && modal->inherits("PrintSettingDlg") && !seen.settings) {
+                seen.settings = true;
+                modal->findChild<QLineEdit*>("lineEdit_company")->setText("Example Optics Ltd");
+                modal->findChild<QComboBox*>("comboBox")->setCurrentIndex(output);
+                if (accept)
+                    modal->findChild<QPushButton*>("btn_print")->click();
+                else
+                    QMetaObject::invokeMethod(modal, "reject");
+            }
+        });
+        poll.start(5);
+        window.findChild<QPushButton*>("btn_print")->click();
+        return seen;
+    };
+
+    Seen seen = print(0, true);
+    QVERIFY(seen.settings && seen.preview);
+    QCOMPARE(seen.format, QPrinter::PdfFormat);
+    QCOMPARE(QFileInfo(seen.file).fileName(), QString("Report"));
+    QCOMPARE(seen.size.id(), QPageSize::A4);
+    QStringList info;
+    QVERIFY(PrintInfo::read(&info));
+    QCOMPARE(info.first(), QString("Example Optics Ltd"));
+
+    seen = print(1, true);
+    QVERIFY(seen.preview);
+    QCOMPARE(seen.file, QString()); // paper: the system's printer as it is
+
+    seen = print(0, false);
+    QVERIFY(seen.settings && !seen.preview);
+}
+
+// Before any read-out, after one that found nothing and for an incomplete
+// record: a warning, neither the settings dialog nor a preview.
+void ReportTest::nothingPrintableGivesWarning()
+{
+    MainWindow window;
+    window.show();
+    const auto pressPrint = [&window] {
+        MessageBoxAnswerer answerer;
+        window.findChild<QPushButton*>("btn_print")->click();
+        return answerer.seen;
+    };
+
+    SeenMessage seen = pressPrint();
+    QCOMPARE(seen.title, QString("Error"));
+    QCOMPARE(seen.text, QString("No record to print. Read the meter or open a data file first."));
+    QCOMPARE(seen.icon, QMessageBox::Warning);
+
+    const QStringList record = readMeterInto(window, "1");
+    readMeterInto(window, "0");
+    QCOMPARE(pressPrint().text,
+             QString("No record to print. Read the meter or open a data file first."));
+
+    window.setRecords({record.mid(0, 429)});
+    QCOMPARE(pressPrint().text,
+             QString("The selected record is incomplete and cannot be printed."));
+    QVERIFY(!QFile::exists(PrintInfo::fileName())); // the settings dialog never ran
+}
+
+QTEST_MAIN(ReportTest)
+#include "tst_report.moc"
