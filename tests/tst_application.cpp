@@ -141,6 +141,7 @@ private slots:
     void startsAndLogsTheMeterLibrary();
     void secondStartIsRefused();
     void startsAgainAfterEndOrKill();
+    void restartWaitsForTheClosingInstance();
 };
 
 void ApplicationTest::startsAndLogsTheMeterLibrary()
@@ -195,6 +196,21 @@ void ApplicationTest::startsAgainAfterEndOrKill()
     // ...and the one now running is still guarded.
     QCOMPARE(probeTry(), QString("refused"));
     expectRefusal(startApplication(), 1);
+}
+
+// After a language change the new instance starts while the old one is still
+// closing: it waits for the guard instead of refusing.
+void ApplicationTest::restartWaitsForTheClosingInstance()
+{
+    QProcess* closing = hold();
+    QProcess* restarted = startApplication();
+    QThread::msleep(1000);
+    QVERIFY(windows("Error").isEmpty());
+    closing->closeWriteChannel();
+    QVERIFY(closing->waitForFinished(10000));
+    const QByteArray missing = mainWindowMissing(restarted);
+    QVERIFY2(missing.isEmpty(), missing.constData());
+    QVERIFY(windows("Error").isEmpty());
 }
 
 QTEST_GUILESS_MAIN(ApplicationTest)

@@ -10,6 +10,15 @@ int savedLanguageIndex()
     return settings.value("language", QVariant()).toInt();
 }
 
+bool saveLanguageIndex(int index)
+{
+    QSettings settings(settingsFile, QSettings::IniFormat);
+    if (index >= 0 && index <= 2)
+        settings.setValue("language", QString::number(index));
+    settings.sync(); // the restarted instance reads it at once
+    return settings.status() == QSettings::NoError;
+}
+
 QString languageCatalogue(int index)
 {
     switch (index) {

@@ -17,14 +17,11 @@ int main(int argc, char* argv[])
     // One instance per desktop: the semaphore serialises two starts, the
     // shared-memory segment marks the running one.
     QSystemSemaphore guard("BOXKey", 1, QSystemSemaphore::Open);
-    guard.acquire();
     QSharedMemory marker("SystemObject");
-    if (!claimInstanceMarker(marker)) {
+    if (!claimInstanceMarker(marker, guard, 3000)) {
         showAlreadyRunning();
-        guard.release();
         return 0;
     }
-    guard.release();
 
     QTranslator translator;
     const QString catalogue = languageCatalogue(savedLanguageIndex());

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "AboutDialog.h"
 #include "LuxEngine.h"
 #include "TKIOStream.h"
 #include "colorimetry.h"
@@ -12,12 +13,15 @@
 #include "windowstyles.h"
 
 #include <QDebug>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QScrollBar>
 #include <QSet>
 #include <qwt_plot_canvas.h>
@@ -58,7 +62,12 @@ QString askForFile(QWidget* parent, MainWindow::FileDialog kind, const QString& 
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), chooseFile(askForFile), printSettingDlg(nullptr)
+    : QMainWindow(parent), ui(new Ui::MainWindow), chooseFile(askForFile),
+      openUrl(&QDesktopServices::openUrl),
+      startProcess([](const QString& program, const QStringList& arguments) {
+          return QProcess::startDetached(program, arguments);
+      }),
+      printSettingDlg(nullptr)
 {
     initializeImages();
     ui->setupUi(this);
@@ -67,7 +76,8 @@ MainWindow::MainWindow(QWidget* parent)
 
     // Restore the saved language before connecting, so that restoring it
     // neither rewrites the file nor restarts the application.
-    ui->comboBox_language->setCurrentIndex(savedLanguageIndex());
+    runningLanguage = savedLanguageIndex();
+    ui->comboBox_language->setCurrentIndex(runningLanguage);
     connect(ui->comboBox_language, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &MainWindow::on_comboBox_ChangeLanguage);
     connect(&printSettingDlg, &PrintSettingDlg::isPdf, this, &MainWindow::setPrintFormat);
@@ -99,6 +109,14 @@ void MainWindow::initializeWidgets()
     ui->comboBox_plot->setStyleSheet(selector("rgb(127,138,153)", "white", "arrow_blue.png"));
     ui->comboBox_observer->setStyleSheet(
         selector("rgb(127,138,153)", "rgb(238,241,247)", "arrow_blue.png"));
+
+    // Room for the longest translated mode beside the arrow; the form's 100
+    // pixels fit only the shortest texts.
+    int widestMode = 0;
+    for (int i = 0; i < ui->comboBox_plot->count(); ++i)
+        widestMode = qMax(widestMode, ui->comboBox_plot->fontMetrics().horizontalAdvance(
+                                          ui->comboBox_plot->itemText(i)));
+    ui->comboBox_plot->setMinimumWidth(qMax(100, widestMode + 45));
 
     setUpTables();
     // The diagram pictures' edges are the axis ranges: the scales end exactly
@@ -550,9 +568,40 @@ void MainWindow::print(QPrinter* printer)
     TestReport::paint(&painter, printer, *record, printInfo, QDateTime::currentDateTime());
 }
 
-void MainWindow::on_btn_help_clicked() {}
-void MainWindow::on_btn_contact_clicked() {}
-void MainWindow::on_btn_about_clicked() {}
+// The manual beside the data the user works with: in the working directory.
+void MainWindow::on_btn_help_clicked()
+{
+    const QString manual = QDir::current().filePath(QStringLiteral("KVR900 manual.pdf"));
+    if (!QFileInfo::exists(manual)) {
+        QMessageBox::warning(
+            this, tr("Error"),
+            tr("The user manual \"%1\" was not found.").arg(QDir::toNativeSeparators(manual)),
+            QMessageBox::Ok);
+        return;
+    }
+    const QUrl url = QUrl::fromLocalFile(manual);
+    if (!openUrl(url))
+        QMessageBox::warning(
+            this, tr("Error"),
+            tr("No application could open %1.").arg(QDir::toNativeSeparators(manual)),
+            QMessageBox::Ok);
+}
+
+void MainWindow::on_btn_contact_clicked()
+{
+    const QUrl url(QStringLiteral("https://kvr.example.com/company/contact-kvr"),
+                   QUrl::TolerantMode);
+    if (!openUrl(url))
+        QMessageBox::warning(this, tr("Error"),
+                             tr("No web browser could open %1.").arg(url.toString()),
+                             QMessageBox::Ok);
+}
+
+void MainWindow::on_btn_about_clicked()
+{
+    AboutDialog about(nullptr);
+    about.exec();
+}
 
 // The observer is read when a read-out starts; changing it changes nothing shown.
 void MainWindow::on_comboBox_observer_currentIndexChanged(int index)
@@ -560,9 +609,24 @@ void MainWindow::on_comboBox_observer_currentIndexChanged(int index)
     Q_UNUSED(index)
 }
 
+// A language takes effect at start: save it, then let a new instance take over.
 void MainWindow::on_comboBox_ChangeLanguage(int index)
 {
-    Q_UNUSED(index)
+    if (!saveLanguageIndex(index)) {
+        QMessageBox::warning(this, tr("Error"),
+                             tr("The language could not be saved: \"language.ini\" is not "
+                                "writable."),
+                             QMessageBox::Ok);
+        const QSignalBlocker blocker(ui->comboBox_language);
+        ui->comboBox_language->setCurrentIndex(runningLanguage);
+        return;
+    }
+    QApplication::closeAllWindows();
+    if (!startProcess(QCoreApplication::applicationFilePath(), QStringList()))
+        QMessageBox::warning(nullptr, tr("Error"),
+                             tr("Solvane could not restart itself. Start it again to use the "
+                                "chosen language."),
+                             QMessageBox::Ok);
 }
 
 void MainWindow::setPrintFormat(bool pdf)

@@ -11,6 +11,7 @@
 class LuxEngine;
 class QPrinter;
 class QTableWidget;
+class QUrl;
 class QwtPlotCurve;
 namespace Ui {
 class MainWindow;
@@ -41,6 +42,14 @@ public:
                               const QString& proposed, const QString& filter)>;
     // Tests answer the file dialogs through this.
     void setFileChooser(FileChooser chooser) { chooseFile = std::move(chooser); }
+
+    // Hands a URL to the desktop (manual, contact page); false when nothing opened it.
+    using UrlOpener = std::function<bool(const QUrl& url)>;
+    void setUrlOpener(UrlOpener opener) { openUrl = std::move(opener); }
+    // Starts a detached process (the restart after a language change).
+    using ProcessStarter =
+        std::function<bool(const QString& program, const QStringList& arguments)>;
+    void setProcessStarter(ProcessStarter starter) { startProcess = std::move(starter); }
 
 private slots:
     void initializeWidgets();
@@ -90,7 +99,10 @@ private:
     QwtPlotCurve* spectroCurve;
     QList<QStringList> dataList;
     FileChooser chooseFile;
+    UrlOpener openUrl;
+    ProcessStarter startProcess;
     PrintSettingDlg printSettingDlg;
     int currentDataOrdinal;
+    int runningLanguage; // the language this instance started in
     bool isPdf = false;
 };

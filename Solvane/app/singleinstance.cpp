@@ -1,7 +1,10 @@
 #include "singleinstance.h"
 
+#include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QSharedMemory>
+#include <QSystemSemaphore>
+#include <QThread>
 
 bool claimInstanceMarker(QSharedMemory& marker)
 {
@@ -11,6 +14,19 @@ bool claimInstanceMarker(QSharedMemory& marker)
     if (marker.attach())
         marker.detach();
     return marker.create(1, QSharedMemory::ReadWrite);
+}
+
+bool claimInstanceMarker(QSharedMemory& marker, QSystemSemaphore& guard, int milliseconds)
+{
+    const QDeadlineTimer deadline(milliseconds);
+    for (;;) {
+        guard.acquire();
+        const bool claimed = claimInstanceMarker(marker);
+        guard.release();
+        if (claimed || deadline.hasExpired())
+            return claimed;
+        QThread::msleep(100);
+    }
 }
 
 void showAlreadyRunning()

@@ -2,262 +2,400 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message>
+        <source>Solvane Manager</source>
+        <translation>Solvane 管理软件</translation>
+    </message>
+    <message>
+        <source>Contact KVR</source>
+        <translation>联系 KVR</translation>
+    </message>
+    <message>
+        <source>Tel: +1 555 0142</source>
+        <translation>电话：+1 555 0142</translation>
+    </message>
+    <message>
+        <source>Fax: +1 555 0143</source>
+        <translation>传真：+1 555 0143</translation>
+    </message>
+    <message>
+        <source>E-mail: sales@kvr.example.com</source>
+        <translation>电子邮件：sales@kvr.example.com</translation>
+    </message>
+    <message>
+        <source>Add: 12 Lumen Way, Riverton, OR 97000</source>
+        <translation>地址：12 Lumen Way, Riverton, OR 97000</translation>
+    </message>
+    <message>
+        <source>URL: kvr.example.com/company/contact-kvr</source>
+        <translation>网址：kvr.example.com/company/contact-kvr</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Solvane 1.0.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane 1.0.2</translation>
     </message>
     <message>
         <source>简体中文</source>
-        <translation type="unfinished"></translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <source>繁體中文</source>
-        <translation type="unfinished"></translation>
+        <translation>繁體中文</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>打开</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>打印</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>帮助</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>联系我们</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>关于</translation>
     </message>
     <message>
         <source>Stored Data</source>
-        <translation type="unfinished"></translation>
+        <translation>存储数据</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>读取</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>导出</translation>
     </message>
     <message>
         <source>Test Data</source>
-        <translation type="unfinished"></translation>
+        <translation>测试数据</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Test Item:</source>
-        <translation type="unfinished"></translation>
+        <translation>测试项目：</translation>
     </message>
     <message>
         <source>No data selected</source>
-        <translation type="unfinished"></translation>
+        <translation>未选择数据</translation>
     </message>
     <message>
         <source>2°</source>
-        <translation type="unfinished"></translation>
+        <translation>2°</translation>
     </message>
     <message>
         <source>10°</source>
-        <translation type="unfinished"></translation>
+        <translation>10°</translation>
     </message>
     <message>
         <source>Ev</source>
-        <translation type="unfinished"></translation>
+        <translation>Ev</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>y</source>
-        <translation type="unfinished"></translation>
+        <translation>y</translation>
     </message>
     <message>
         <source>u&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>u&apos;</translation>
     </message>
     <message>
         <source>v&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>v&apos;</translation>
     </message>
     <message>
         <source>Tcp</source>
-        <translation type="unfinished"></translation>
+        <translation>Tcp</translation>
     </message>
     <message>
         <source>△uv</source>
-        <translation type="unfinished"></translation>
+        <translation>△uv</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Z</translation>
     </message>
     <message>
         <source>Λd</source>
-        <translation type="unfinished"></translation>
+        <translation>λd</translation>
     </message>
     <message>
         <source>Ra</source>
-        <translation type="unfinished"></translation>
+        <translation>Ra</translation>
     </message>
     <message>
         <source>R1</source>
-        <translation type="unfinished"></translation>
+        <translation>R1</translation>
     </message>
     <message>
         <source>R2</source>
-        <translation type="unfinished"></translation>
+        <translation>R2</translation>
     </message>
     <message>
         <source>R3</source>
-        <translation type="unfinished"></translation>
+        <translation>R3</translation>
     </message>
     <message>
         <source>R4</source>
-        <translation type="unfinished"></translation>
+        <translation>R4</translation>
     </message>
     <message>
         <source>R5</source>
-        <translation type="unfinished"></translation>
+        <translation>R5</translation>
     </message>
     <message>
         <source>R6</source>
-        <translation type="unfinished"></translation>
+        <translation>R6</translation>
     </message>
     <message>
         <source>R7</source>
-        <translation type="unfinished"></translation>
+        <translation>R7</translation>
     </message>
     <message>
         <source>R8</source>
-        <translation type="unfinished"></translation>
+        <translation>R8</translation>
     </message>
     <message>
         <source>R9</source>
-        <translation type="unfinished"></translation>
+        <translation>R9</translation>
     </message>
     <message>
         <source>R10</source>
-        <translation type="unfinished"></translation>
+        <translation>R10</translation>
     </message>
     <message>
         <source>R11</source>
-        <translation type="unfinished"></translation>
+        <translation>R11</translation>
     </message>
     <message>
         <source>R12</source>
-        <translation type="unfinished"></translation>
+        <translation>R12</translation>
     </message>
     <message>
         <source>R13</source>
-        <translation type="unfinished"></translation>
+        <translation>R13</translation>
     </message>
     <message>
         <source>R14</source>
-        <translation type="unfinished"></translation>
+        <translation>R14</translation>
     </message>
     <message>
         <source>R15</source>
-        <translation type="unfinished"></translation>
+        <translation>R15</translation>
     </message>
     <message>
         <source>note</source>
-        <translation type="unfinished"></translation>
+        <translation>类别</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>项目</translation>
     </message>
     <message>
         <source>Conetent</source>
-        <translation type="unfinished"></translation>
+        <translation>内容</translation>
     </message>
     <message>
         <source>单位</source>
-        <translation type="unfinished"></translation>
+        <translation>计量单位</translation>
     </message>
     <message>
         <source>Iluminance</source>
-        <translation type="unfinished"></translation>
+        <translation>照度</translation>
     </message>
     <message>
         <source>lx</source>
-        <translation type="unfinished"></translation>
+        <translation>lx</translation>
     </message>
     <message>
         <source>CCT</source>
-        <translation type="unfinished"></translation>
+        <translation>相关色温</translation>
     </message>
     <message>
         <source>CRI</source>
-        <translation type="unfinished"></translation>
+        <translation>显色指数</translation>
     </message>
     <message>
         <source>Peak</source>
-        <translation type="unfinished"></translation>
+        <translation>主波长</translation>
     </message>
     <message>
         <source>λd</source>
-        <translation type="unfinished"></translation>
+        <translation>λd</translation>
     </message>
     <message>
         <source>nm</source>
-        <translation type="unfinished"></translation>
+        <translation>nm</translation>
     </message>
     <message>
         <source>CIE1931</source>
-        <translation type="unfinished"></translation>
+        <translation>CIE1931</translation>
     </message>
     <message>
         <source>CIE1976</source>
-        <translation type="unfinished"></translation>
+        <translation>CIE1976</translation>
     </message>
     <message>
         <source>Tri-stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>三刺激值</translation>
     </message>
     <message>
         <source>Chromatism</source>
-        <translation type="unfinished"></translation>
+        <translation>色偏差</translation>
     </message>
     <message>
         <source>Spectro</source>
-        <translation type="unfinished"></translation>
+        <translation>光谱</translation>
     </message>
     <message>
         <source>Intensity Data</source>
-        <translation type="unfinished"></translation>
+        <translation>强度数据</translation>
     </message>
     <message>
         <source>WaveLength</source>
-        <translation type="unfinished"></translation>
+        <translation>波长</translation>
     </message>
     <message>
         <source>Intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>强度</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>No item is selected</source>
+        <translation>未选择任何记录。</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>保存文件</translation>
+    </message>
+    <message>
+        <source>Data file(*.csv)</source>
+        <translation>数据文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Succeeded in exporting data</source>
+        <translation>数据导出成功。</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>Fail to export data</source>
+        <translation>数据导出失败。</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>Fail to open the file</source>
+        <translation>无法打开该文件。</translation>
+    </message>
+    <message>
+        <source>No record to print. Read the meter or open a data file first.</source>
+        <translation>没有可打印的记录。请先从仪器读取数据或打开数据文件。</translation>
+    </message>
+    <message>
+        <source>The selected record is incomplete and cannot be printed.</source>
+        <translation>所选记录不完整，无法打印。</translation>
+    </message>
+    <message>
+        <source>The user manual &quot;%1&quot; was not found.</source>
+        <translation>未找到用户手册 &quot;%1&quot;。</translation>
+    </message>
+    <message>
+        <source>No application could open %1.</source>
+        <translation>没有可以打开 %1 的应用程序。</translation>
+    </message>
+    <message>
+        <source>No web browser could open %1.</source>
+        <translation>没有可以打开 %1 的网页浏览器。</translation>
+    </message>
+    <message>
+        <source>The language could not be saved: &quot;language.ini&quot; is not writable.</source>
+        <translation>无法保存语言设置：&quot;language.ini&quot; 不可写入。</translation>
+    </message>
+    <message>
+        <source>Solvane could not restart itself. Start it again to use the chosen language.</source>
+        <translation>Solvane 无法自动重新启动。请重新启动 Solvane 以使用所选语言。</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingDlg</name>
+    <message>
+        <source>Print</source>
+        <translation>打印</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>公司信息</translation>
+    </message>
+    <message>
+        <source>Sample Information</source>
+        <translation>样品信息</translation>
+    </message>
+    <message>
+        <source>Print to PDF</source>
+        <translation>打印为PDF</translation>
+    </message>
+    <message>
+        <source>Print to Paper</source>
+        <translation>打印到纸张</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Fail to save the print information</source>
+        <translation>无法保存打印信息。</translation>
     </message>
 </context>
 </TS>

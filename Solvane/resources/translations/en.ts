@@ -2,262 +2,400 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Solvane Manager</source>
+        <translation>Solvane Manager</translation>
+    </message>
+    <message>
+        <source>Contact KVR</source>
+        <translation>Contact KVR</translation>
+    </message>
+    <message>
+        <source>Tel: +1 555 0142</source>
+        <translation>Tel: +1 555 0142</translation>
+    </message>
+    <message>
+        <source>Fax: +1 555 0143</source>
+        <translation>Fax: +1 555 0143</translation>
+    </message>
+    <message>
+        <source>E-mail: sales@kvr.example.com</source>
+        <translation>E-mail: sales@kvr.example.com</translation>
+    </message>
+    <message>
+        <source>Add: 12 Lumen Way, Riverton, OR 97000</source>
+        <translation>Address: 12 Lumen Way, Riverton, OR 97000</translation>
+    </message>
+    <message>
+        <source>URL: kvr.example.com/company/contact-kvr</source>
+        <translation>URL: kvr.example.com/company/contact-kvr</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Solvane 1.0.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane 1.0.2</translation>
     </message>
     <message>
         <source>简体中文</source>
-        <translation type="unfinished"></translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <source>繁體中文</source>
-        <translation type="unfinished"></translation>
+        <translation>繁體中文</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>Open</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Print</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>Contact</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>About</translation>
     </message>
     <message>
         <source>Stored Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Stored Data</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>Read</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Export</translation>
     </message>
     <message>
         <source>Test Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Test Data</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Test Item:</source>
-        <translation type="unfinished"></translation>
+        <translation>Test Item:</translation>
     </message>
     <message>
         <source>No data selected</source>
-        <translation type="unfinished"></translation>
+        <translation>No data selected</translation>
     </message>
     <message>
         <source>2°</source>
-        <translation type="unfinished"></translation>
+        <translation>2°</translation>
     </message>
     <message>
         <source>10°</source>
-        <translation type="unfinished"></translation>
+        <translation>10°</translation>
     </message>
     <message>
         <source>Ev</source>
-        <translation type="unfinished"></translation>
+        <translation>Ev</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>y</source>
-        <translation type="unfinished"></translation>
+        <translation>y</translation>
     </message>
     <message>
         <source>u&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>u&apos;</translation>
     </message>
     <message>
         <source>v&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>v&apos;</translation>
     </message>
     <message>
         <source>Tcp</source>
-        <translation type="unfinished"></translation>
+        <translation>Tcp</translation>
     </message>
     <message>
         <source>△uv</source>
-        <translation type="unfinished"></translation>
+        <translation>△uv</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Z</translation>
     </message>
     <message>
         <source>Λd</source>
-        <translation type="unfinished"></translation>
+        <translation>λd</translation>
     </message>
     <message>
         <source>Ra</source>
-        <translation type="unfinished"></translation>
+        <translation>Ra</translation>
     </message>
     <message>
         <source>R1</source>
-        <translation type="unfinished"></translation>
+        <translation>R1</translation>
     </message>
     <message>
         <source>R2</source>
-        <translation type="unfinished"></translation>
+        <translation>R2</translation>
     </message>
     <message>
         <source>R3</source>
-        <translation type="unfinished"></translation>
+        <translation>R3</translation>
     </message>
     <message>
         <source>R4</source>
-        <translation type="unfinished"></translation>
+        <translation>R4</translation>
     </message>
     <message>
         <source>R5</source>
-        <translation type="unfinished"></translation>
+        <translation>R5</translation>
     </message>
     <message>
         <source>R6</source>
-        <translation type="unfinished"></translation>
+        <translation>R6</translation>
     </message>
     <message>
         <source>R7</source>
-        <translation type="unfinished"></translation>
+        <translation>R7</translation>
     </message>
     <message>
         <source>R8</source>
-        <translation type="unfinished"></translation>
+        <translation>R8</translation>
     </message>
     <message>
         <source>R9</source>
-        <translation type="unfinished"></translation>
+        <translation>R9</translation>
     </message>
     <message>
         <source>R10</source>
-        <translation type="unfinished"></translation>
+        <translation>R10</translation>
     </message>
     <message>
         <source>R11</source>
-        <translation type="unfinished"></translation>
+        <translation>R11</translation>
     </message>
     <message>
         <source>R12</source>
-        <translation type="unfinished"></translation>
+        <translation>R12</translation>
     </message>
     <message>
         <source>R13</source>
-        <translation type="unfinished"></translation>
+        <translation>R13</translation>
     </message>
     <message>
         <source>R14</source>
-        <translation type="unfinished"></translation>
+        <translation>R14</translation>
     </message>
     <message>
         <source>R15</source>
-        <translation type="unfinished"></translation>
+        <translation>R15</translation>
     </message>
     <message>
         <source>note</source>
-        <translation type="unfinished"></translation>
+        <translation>Group</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Item</translation>
     </message>
     <message>
         <source>Conetent</source>
-        <translation type="unfinished"></translation>
+        <translation>Content</translation>
     </message>
     <message>
         <source>单位</source>
-        <translation type="unfinished"></translation>
+        <translation>Unit</translation>
     </message>
     <message>
         <source>Iluminance</source>
-        <translation type="unfinished"></translation>
+        <translation>Illuminance</translation>
     </message>
     <message>
         <source>lx</source>
-        <translation type="unfinished"></translation>
+        <translation>lx</translation>
     </message>
     <message>
         <source>CCT</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT</translation>
     </message>
     <message>
         <source>CRI</source>
-        <translation type="unfinished"></translation>
+        <translation>CRI</translation>
     </message>
     <message>
         <source>Peak</source>
-        <translation type="unfinished"></translation>
+        <translation>Dominant</translation>
     </message>
     <message>
         <source>λd</source>
-        <translation type="unfinished"></translation>
+        <translation>λd</translation>
     </message>
     <message>
         <source>nm</source>
-        <translation type="unfinished"></translation>
+        <translation>nm</translation>
     </message>
     <message>
         <source>CIE1931</source>
-        <translation type="unfinished"></translation>
+        <translation>CIE1931</translation>
     </message>
     <message>
         <source>CIE1976</source>
-        <translation type="unfinished"></translation>
+        <translation>CIE1976</translation>
     </message>
     <message>
         <source>Tri-stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>Tristimulus</translation>
     </message>
     <message>
         <source>Chromatism</source>
-        <translation type="unfinished"></translation>
+        <translation>Deviation</translation>
     </message>
     <message>
         <source>Spectro</source>
-        <translation type="unfinished"></translation>
+        <translation>Spectrum</translation>
     </message>
     <message>
         <source>Intensity Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensity Data</translation>
     </message>
     <message>
         <source>WaveLength</source>
-        <translation type="unfinished"></translation>
+        <translation>Wavelength</translation>
     </message>
     <message>
         <source>Intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>Intensity</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>No item is selected</source>
+        <translation>No record is selected.</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>Save File</translation>
+    </message>
+    <message>
+        <source>Data file(*.csv)</source>
+        <translation>Data files (*.csv)</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>Success</translation>
+    </message>
+    <message>
+        <source>Succeeded in exporting data</source>
+        <translation>The data were exported.</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>Failure</translation>
+    </message>
+    <message>
+        <source>Fail to export data</source>
+        <translation>Could not export the data.</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>Open File</translation>
+    </message>
+    <message>
+        <source>Fail to open the file</source>
+        <translation>Could not open the file.</translation>
+    </message>
+    <message>
+        <source>No record to print. Read the meter or open a data file first.</source>
+        <translation>No record to print. Read the meter or open a data file first.</translation>
+    </message>
+    <message>
+        <source>The selected record is incomplete and cannot be printed.</source>
+        <translation>The selected record is incomplete and cannot be printed.</translation>
+    </message>
+    <message>
+        <source>The user manual &quot;%1&quot; was not found.</source>
+        <translation>The user manual &quot;%1&quot; was not found.</translation>
+    </message>
+    <message>
+        <source>No application could open %1.</source>
+        <translation>No application could open %1.</translation>
+    </message>
+    <message>
+        <source>No web browser could open %1.</source>
+        <translation>No web browser could open %1.</translation>
+    </message>
+    <message>
+        <source>The language could not be saved: &quot;language.ini&quot; is not writable.</source>
+        <translation>The language could not be saved: &quot;language.ini&quot; is not writable.</translation>
+    </message>
+    <message>
+        <source>Solvane could not restart itself. Start it again to use the chosen language.</source>
+        <translation>Solvane could not restart itself. Start it again to use the chosen language.</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingDlg</name>
+    <message>
+        <source>Print</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>Company Information</translation>
+    </message>
+    <message>
+        <source>Sample Information</source>
+        <translation>Sample Information</translation>
+    </message>
+    <message>
+        <source>Print to PDF</source>
+        <translation>Print to PDF</translation>
+    </message>
+    <message>
+        <source>Print to Paper</source>
+        <translation>Print to Paper</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Fail to save the print information</source>
+        <translation>Could not save the print information.</translation>
     </message>
 </context>
 </TS>

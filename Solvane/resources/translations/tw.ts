@@ -2,262 +2,400 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_TW">
 <context>
+    <name>AboutDialog</name>
+    <message>
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message>
+        <source>Solvane Manager</source>
+        <translation>Solvane 管理軟體</translation>
+    </message>
+    <message>
+        <source>Contact KVR</source>
+        <translation>聯絡 KVR</translation>
+    </message>
+    <message>
+        <source>Tel: +1 555 0142</source>
+        <translation>電話：+1 555 0142</translation>
+    </message>
+    <message>
+        <source>Fax: +1 555 0143</source>
+        <translation>傳真：+1 555 0143</translation>
+    </message>
+    <message>
+        <source>E-mail: sales@kvr.example.com</source>
+        <translation>電子郵件：sales@kvr.example.com</translation>
+    </message>
+    <message>
+        <source>Add: 12 Lumen Way, Riverton, OR 97000</source>
+        <translation>地址：12 Lumen Way, Riverton, OR 97000</translation>
+    </message>
+    <message>
+        <source>URL: kvr.example.com/company/contact-kvr</source>
+        <translation>網址：kvr.example.com/company/contact-kvr</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Solvane 1.0.2</source>
-        <translation type="unfinished"></translation>
+        <translation>Solvane 1.0.2</translation>
     </message>
     <message>
         <source>简体中文</source>
-        <translation type="unfinished"></translation>
+        <translation>简体中文</translation>
     </message>
     <message>
         <source>繁體中文</source>
-        <translation type="unfinished"></translation>
+        <translation>繁體中文</translation>
     </message>
     <message>
         <source>English</source>
-        <translation type="unfinished"></translation>
+        <translation>English</translation>
     </message>
     <message>
         <source>Open</source>
-        <translation type="unfinished"></translation>
+        <translation>開啟</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>列印</translation>
     </message>
     <message>
         <source>Help</source>
-        <translation type="unfinished"></translation>
+        <translation>說明</translation>
     </message>
     <message>
         <source>Contact</source>
-        <translation type="unfinished"></translation>
+        <translation>聯絡我們</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>關於</translation>
     </message>
     <message>
         <source>Stored Data</source>
-        <translation type="unfinished"></translation>
+        <translation>儲存資料</translation>
     </message>
     <message>
         <source>Read</source>
-        <translation type="unfinished"></translation>
+        <translation>讀取</translation>
     </message>
     <message>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>匯出</translation>
     </message>
     <message>
         <source>Test Data</source>
-        <translation type="unfinished"></translation>
+        <translation>測試資料</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>日期</translation>
     </message>
     <message>
         <source>Test Item:</source>
-        <translation type="unfinished"></translation>
+        <translation>測試項目：</translation>
     </message>
     <message>
         <source>No data selected</source>
-        <translation type="unfinished"></translation>
+        <translation>未選取資料</translation>
     </message>
     <message>
         <source>2°</source>
-        <translation type="unfinished"></translation>
+        <translation>2°</translation>
     </message>
     <message>
         <source>10°</source>
-        <translation type="unfinished"></translation>
+        <translation>10°</translation>
     </message>
     <message>
         <source>Ev</source>
-        <translation type="unfinished"></translation>
+        <translation>Ev</translation>
     </message>
     <message>
         <source>x</source>
-        <translation type="unfinished"></translation>
+        <translation>x</translation>
     </message>
     <message>
         <source>y</source>
-        <translation type="unfinished"></translation>
+        <translation>y</translation>
     </message>
     <message>
         <source>u&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>u&apos;</translation>
     </message>
     <message>
         <source>v&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>v&apos;</translation>
     </message>
     <message>
         <source>Tcp</source>
-        <translation type="unfinished"></translation>
+        <translation>Tcp</translation>
     </message>
     <message>
         <source>△uv</source>
-        <translation type="unfinished"></translation>
+        <translation>△uv</translation>
     </message>
     <message>
         <source>X</source>
-        <translation type="unfinished"></translation>
+        <translation>X</translation>
     </message>
     <message>
         <source>Y</source>
-        <translation type="unfinished"></translation>
+        <translation>Y</translation>
     </message>
     <message>
         <source>Z</source>
-        <translation type="unfinished"></translation>
+        <translation>Z</translation>
     </message>
     <message>
         <source>Λd</source>
-        <translation type="unfinished"></translation>
+        <translation>λd</translation>
     </message>
     <message>
         <source>Ra</source>
-        <translation type="unfinished"></translation>
+        <translation>Ra</translation>
     </message>
     <message>
         <source>R1</source>
-        <translation type="unfinished"></translation>
+        <translation>R1</translation>
     </message>
     <message>
         <source>R2</source>
-        <translation type="unfinished"></translation>
+        <translation>R2</translation>
     </message>
     <message>
         <source>R3</source>
-        <translation type="unfinished"></translation>
+        <translation>R3</translation>
     </message>
     <message>
         <source>R4</source>
-        <translation type="unfinished"></translation>
+        <translation>R4</translation>
     </message>
     <message>
         <source>R5</source>
-        <translation type="unfinished"></translation>
+        <translation>R5</translation>
     </message>
     <message>
         <source>R6</source>
-        <translation type="unfinished"></translation>
+        <translation>R6</translation>
     </message>
     <message>
         <source>R7</source>
-        <translation type="unfinished"></translation>
+        <translation>R7</translation>
     </message>
     <message>
         <source>R8</source>
-        <translation type="unfinished"></translation>
+        <translation>R8</translation>
     </message>
     <message>
         <source>R9</source>
-        <translation type="unfinished"></translation>
+        <translation>R9</translation>
     </message>
     <message>
         <source>R10</source>
-        <translation type="unfinished"></translation>
+        <translation>R10</translation>
     </message>
     <message>
         <source>R11</source>
-        <translation type="unfinished"></translation>
+        <translation>R11</translation>
     </message>
     <message>
         <source>R12</source>
-        <translation type="unfinished"></translation>
+        <translation>R12</translation>
     </message>
     <message>
         <source>R13</source>
-        <translation type="unfinished"></translation>
+        <translation>R13</translation>
     </message>
     <message>
         <source>R14</source>
-        <translation type="unfinished"></translation>
+        <translation>R14</translation>
     </message>
     <message>
         <source>R15</source>
-        <translation type="unfinished"></translation>
+        <translation>R15</translation>
     </message>
     <message>
         <source>note</source>
-        <translation type="unfinished"></translation>
+        <translation>類別</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>項目</translation>
     </message>
     <message>
         <source>Conetent</source>
-        <translation type="unfinished"></translation>
+        <translation>內容</translation>
     </message>
     <message>
         <source>单位</source>
-        <translation type="unfinished"></translation>
+        <translation>單位</translation>
     </message>
     <message>
         <source>Iluminance</source>
-        <translation type="unfinished"></translation>
+        <translation>照度</translation>
     </message>
     <message>
         <source>lx</source>
-        <translation type="unfinished"></translation>
+        <translation>lx</translation>
     </message>
     <message>
         <source>CCT</source>
-        <translation type="unfinished"></translation>
+        <translation>相關色溫</translation>
     </message>
     <message>
         <source>CRI</source>
-        <translation type="unfinished"></translation>
+        <translation>演色指數</translation>
     </message>
     <message>
         <source>Peak</source>
-        <translation type="unfinished"></translation>
+        <translation>主波長</translation>
     </message>
     <message>
         <source>λd</source>
-        <translation type="unfinished"></translation>
+        <translation>λd</translation>
     </message>
     <message>
         <source>nm</source>
-        <translation type="unfinished"></translation>
+        <translation>nm</translation>
     </message>
     <message>
         <source>CIE1931</source>
-        <translation type="unfinished"></translation>
+        <translation>CIE1931</translation>
     </message>
     <message>
         <source>CIE1976</source>
-        <translation type="unfinished"></translation>
+        <translation>CIE1976</translation>
     </message>
     <message>
         <source>Tri-stimulus</source>
-        <translation type="unfinished"></translation>
+        <translation>三刺激值</translation>
     </message>
     <message>
         <source>Chromatism</source>
-        <translation type="unfinished"></translation>
+        <translation>色偏差</translation>
     </message>
     <message>
         <source>Spectro</source>
-        <translation type="unfinished"></translation>
+        <translation>光譜</translation>
     </message>
     <message>
         <source>Intensity Data</source>
-        <translation type="unfinished"></translation>
+        <translation>強度資料</translation>
     </message>
     <message>
         <source>WaveLength</source>
-        <translation type="unfinished"></translation>
+        <translation>波長</translation>
     </message>
     <message>
         <source>Intensity</source>
-        <translation type="unfinished"></translation>
+        <translation>強度</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>No item is selected</source>
+        <translation>未選取任何記錄。</translation>
+    </message>
+    <message>
+        <source>Save file</source>
+        <translation>儲存檔案</translation>
+    </message>
+    <message>
+        <source>Data file(*.csv)</source>
+        <translation>資料檔案 (*.csv)</translation>
+    </message>
+    <message>
+        <source>Successful</source>
+        <translation>成功</translation>
+    </message>
+    <message>
+        <source>Succeeded in exporting data</source>
+        <translation>資料匯出成功。</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>失敗</translation>
+    </message>
+    <message>
+        <source>Fail to export data</source>
+        <translation>資料匯出失敗。</translation>
+    </message>
+    <message>
+        <source>Open file</source>
+        <translation>開啟檔案</translation>
+    </message>
+    <message>
+        <source>Fail to open the file</source>
+        <translation>無法開啟該檔案。</translation>
+    </message>
+    <message>
+        <source>No record to print. Read the meter or open a data file first.</source>
+        <translation>沒有可列印的記錄。請先從儀器讀取資料或開啟資料檔案。</translation>
+    </message>
+    <message>
+        <source>The selected record is incomplete and cannot be printed.</source>
+        <translation>所選的記錄不完整，無法列印。</translation>
+    </message>
+    <message>
+        <source>The user manual &quot;%1&quot; was not found.</source>
+        <translation>找不到使用手冊 &quot;%1&quot;。</translation>
+    </message>
+    <message>
+        <source>No application could open %1.</source>
+        <translation>沒有可開啟 %1 的應用程式。</translation>
+    </message>
+    <message>
+        <source>No web browser could open %1.</source>
+        <translation>沒有可開啟 %1 的網頁瀏覽器。</translation>
+    </message>
+    <message>
+        <source>The language could not be saved: &quot;language.ini&quot; is not writable.</source>
+        <translation>無法儲存語言設定：&quot;language.ini&quot; 無法寫入。</translation>
+    </message>
+    <message>
+        <source>Solvane could not restart itself. Start it again to use the chosen language.</source>
+        <translation>Solvane 無法自動重新啟動。請重新啟動 Solvane 以使用所選的語言。</translation>
+    </message>
+</context>
+<context>
+    <name>PrintSettingDlg</name>
+    <message>
+        <source>Print</source>
+        <translation>列印</translation>
+    </message>
+    <message>
+        <source>Company Information</source>
+        <translation>公司資訊</translation>
+    </message>
+    <message>
+        <source>Sample Information</source>
+        <translation>樣品資訊</translation>
+    </message>
+    <message>
+        <source>Print to PDF</source>
+        <translation>列印為PDF</translation>
+    </message>
+    <message>
+        <source>Print to Paper</source>
+        <translation>列印到紙張</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Fail to save the print information</source>
+        <translation>無法儲存列印資訊。</translation>
     </message>
 </context>
 </TS>
