@@ -1,3 +1,5 @@
+// The print settings dialog: its form, the "PrintInfo" file and the output choice.
+
 #include "PrintSettingDlg.h"
 #include "helpers/messageboxes.h"
 
@@ -46,18 +48,6 @@ void clickPrint(const QDialog& dialog)
     QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("btn_print")), Qt::LeftButton);
 }
 
-// Marks every text it is asked for, so that the test sees which texts go
-// through translation.
-class MarkingTranslator : public QTranslator
-{
-public:
-    bool isEmpty() const override { return false; }
-    QString translate(const char* context, const char* sourceText, const char*, int) const override
-    {
-        return QLatin1String(context) + QLatin1Char(':') + QString::fromUtf8(sourceText);
-    }
-};
-
 } // namespace
 
 class PrintSettingsTest : public QObject
@@ -69,7 +59,6 @@ private slots:
     void cleanup();
 
     void form();
-    void formTextsTranslated();
     void startWithoutReadableFile_data();
     void startWithoutReadableFile();
     void printSavesAndAccepts_data();
@@ -155,32 +144,6 @@ void PrintSettingsTest::form()
     QVERIFY(combo->geometry().bottom() < print->y());
     QCOMPARE(print->y(), cancel->y());
     QVERIFY(print->geometry().right() < cancel->x());
-}
-
-// The form's texts (checked here in their source form too) follow the language;
-// the hints in the fields do not.
-void PrintSettingsTest::formTextsTranslated()
-{
-    MarkingTranslator translator;
-    QCoreApplication::installTranslator(&translator);
-    PrintSettingDlg dialog;
-    QCoreApplication::removeTranslator(&translator);
-
-    QCOMPARE(dialog.windowTitle(), QStringLiteral("PrintSettingDlg:Print"));
-    QStringList texts;
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
-        if (!label->text().isEmpty())
-            texts << label->text();
-    }
-    auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("comboBox"));
-    texts << combo->itemText(0) << combo->itemText(1);
-    texts << dialog.findChild<QPushButton*>(QStringLiteral("btn_print"))->text()
-          << dialog.findChild<QPushButton*>(QStringLiteral("btn_cancel"))->text();
-    QCOMPARE(texts, QStringList({"PrintSettingDlg:Company Information",
-                                 "PrintSettingDlg:Sample Information",
-                                 "PrintSettingDlg:Print to PDF", "PrintSettingDlg:Print to Paper",
-                                 "PrintSettingDlg:Print", "PrintSettingDlg:Cancel"}));
-    QCOMPARE(fieldsOf(dialog).first()->placeholderText(), QStringLiteral("Company name"));
 }
 
 void PrintSettingsTest::startWithoutReadableFile_data()

@@ -40,9 +40,10 @@ foreach(term
         "Ev" "lx" "Tcp" "Ra" "R1" "R9" "R15" "λd" "nm" "u′" "v′" "Δuv" "△uv"
         "Illuminance" "Correlated colour temperature" "Planckian locus" "1800 K" "21800 K"
         "5000 K" "CIE daylight" "CIE 13.3" "Dominant wavelength" "CIE 1931" "CIE 1976"
-        "Tristimulus values" "nan" "2°" "10°" "NO.000" "Spectro" "CIE1931" "CIE1976"
-        "读取存储数据完成" "读取存储数据失败" "软件已打开！" "Fail to export data"
-        "Fail to open the file" "No item is selected" "Fail to save the print information"
+        "Tristimulus values" "nan" "2°" "10°" "NO.000" "Spectrum" "CIE1931" "CIE1976"
+        "读取存储数据完成" "读取存储数据失败" "软件已打开！" "Could not export the data."
+        "Could not open the file." "No record is selected." "Could not save the print information."
+        "Save File" "Open File" "Data files (*.csv)" "The data were exported."
         "language.ini" "PrintInfo" "cn.qm" "tw.qm" "en.qm" "KVR900 manual.pdf" "TorvikUSB.dll"
         "libTorvikUSB.so" "TORVIK_VM_RECORDS" "TORVIK_VM_RECORD_COUNT" "TORVIK_VM_DISCONNECTED"
         "TORVIK_VM_FAIL_AT" "TORVIK_VM_LATENCY_MS" "TORVIK_VM_GARBAGE"
@@ -51,6 +52,16 @@ foreach(term
     string(FIND "${text}" "${term}" at)
     if(at EQUAL -1)
         list(APPEND failures "'${term}' not found")
+    endif()
+endforeach()
+
+# The window's texts as the English interface shows them, not as written in
+# the source before translation.
+foreach(untranslated
+        "Spectro[^a-z]" "Fail to " "No item is selected" "Save file" "Open file" "Data file\\("
+        "Succeeded in exporting" "WaveLength")
+    if(text MATCHES "${untranslated}")
+        list(APPEND failures "untranslated text '${CMAKE_MATCH_0}' found")
     endif()
 endforeach()
 
