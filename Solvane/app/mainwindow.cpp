@@ -550,7 +550,9 @@ void MainWindow::on_btn_print_clicked()
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setResolution(printer.resolution());
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QStringLiteral("Report"));
+        // Absolute, so that the print dialog keeps it in the working directory
+        // (Qt's own dialog would put a bare name in the home directory).
+        printer.setOutputFileName(QDir::current().filePath(QStringLiteral("Report")));
     }
     QPrintPreviewDialog preview(&printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, &MainWindow::print);
