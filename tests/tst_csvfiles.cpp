@@ -2,15 +2,10 @@
 // with their messages and failures.
 
 #include "TKIOStream.h"
-#include "helpers/messageboxes.h"
-#include "mainwindow.h"
-#include "measurementrecord.h"
+#include "helpers/windowdriver.h"
 
 #include <QComboBox>
 #include <QFileDialog>
-#include <QPushButton>
-#include <QTableWidget>
-#include <QtTest>
 #include <qwt_plot.h>
 #include <qwt_plot_curve.h>
 
@@ -31,15 +26,7 @@ void writeAll(const QString& path, const QByteArray& content)
 {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(content), qint64(content.size()));
-}
-
-QStringList cells(const QTableWidget* table, int column)
-{
-    QStringList texts;
-    for (int row = 0; row < table->rowCount(); ++row)
-        texts << (table->item(row, column) ? table->item(row, column)->text() : QString());
-    return texts;
+    file.write(content);
 }
 
 } // namespace
@@ -53,51 +40,32 @@ class CsvFilesTest : public QObject
     QString chosenPath; // what the file dialog answers; empty: cancelled
     QStringList dialogs;
 
-    QTableWidget* table(const char* name) { return window->findChild<QTableWidget*>(name); }
-    QTableWidget* stored() { return table("tableWidget_storedData"); }
     QString path(const QString& name) { return dir->filePath(name); }
-
-    SeenMessage press(const char* button)
-    {
-        MessageBoxAnswerer answerer;
-        window->findChild<QPushButton*>(button)->click();
-        return answerer.seen;
-    }
-
-    void readMeter(const QByteArray& count)
-    {
-        qputenv("TORVIK_VM_RECORD_COUNT", count);
-        press("btn_readData");
-        QCOMPARE(QByteArray::number(window->records().size()), count);
-    }
-
-    void ctrlClickRow(int row)
-    {
-        const QRect cell = stored()->visualRect(stored()->model()->index(row, 0));
-        QTest::mouseClick(stored()->viewport(), Qt::LeftButton, Qt::ControlModifier, cell.center());
-    }
-
     SeenMessage exportTo(const QString& file)
     {
         chosenPath = file;
-        return press("btn_export");
+        return press(window.data(), "btn_export");
     }
-
     SeenMessage open(const QString& file)
     {
         chosenPath = file;
-        return press("btn_open");
+        return press(window.data(), "btn_open");
+    }
+    void select(std::initializer_list<int> rows)
+    {
+        table(window.data(), "tableWidget_storedData")->clearSelection();
+        for (int row : rows)
+            clickRecord(window.data(), row, Qt::ControlModifier);
     }
 
     // Everything the window shows of the selected record, in every plot mode.
     QStringList shown()
     {
-        QStringList view = cells(table("tableWidget_itemData"), 2);
-        view += cells(table("tableWidget_intensityData"), 1);
+        QStringList view = tableColumn(window.data(), "tableWidget_itemData", 2) +
+                           tableColumn(window.data(), "tableWidget_intensityData", 1);
         auto* plot = window->findChild<QwtPlot*>("qwtPlot");
-        auto* selector = window->findChild<QComboBox*>("comboBox_plot");
         for (int mode : {1, 2, 0}) {
-            selector->setCurrentIndex(mode);
+            window->findChild<QComboBox*>("comboBox_plot")->setCurrentIndex(mode);
             const auto* curve =
                 static_cast<QwtPlotCurve*>(plot->itemList(QwtPlotItem::Rtti_PlotCurve).value(0));
             for (size_t i = 0; curve && i < curve->dataSize(); ++i)
@@ -110,18 +78,16 @@ private slots:
     void init()
     {
         qunsetenv("TORVIK_VM_RECORDS");
-        qunsetenv("TORVIK_VM_FAIL_AT");
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         dir.reset(new QTemporaryDir);
         window.reset(new MainWindow);
         dialogs.clear();
-        window->setFileChooser([this](QWidget* parent, MainWindow::FileDialog kind,
-                                      const QString& caption, const QString& proposed,
-                                      const QString& filter) {
-            dialogs << QString("%1|%2|%3|%4")
-                           .arg(kind == MainWindow::FileDialog::Save ? "save" : "open", caption,
-                                proposed, filter);
-            return parent == window.data() ? chosenPath : QString();
+        window->setFileChooser([this](QWidget*, MainWindow::FileDialog kind, const QString& caption,
+                                      const QString& proposed, const QString& filter) {
+            dialogs << QStringList{kind == MainWindow::FileDialog::Save ? "save" : "open", caption,
+                                   proposed, filter}
+                           .join('|');
+            return chosenPath;
         });
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window.data()));
@@ -134,7 +100,6 @@ private slots:
 
     void reader_data();
     void reader();
-    void writerFormat();
     void exportedFileReopensIdentically();
     void exportFollowsSelectionOrder();
     void exportNothingOrCancelled();
@@ -142,139 +107,111 @@ private slots:
     void openFailureKeepsRecords();
     void failedExportKeepsExistingFile();
     void oddFilesOpenWithoutHarm();
-    void standardCsvReaderSees430Columns();
 };
 
 void CsvFilesTest::reader_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QStringList>("tag");
     QTest::addColumn<QList<QStringList>>("records");
-    const QStringList tag{"Data", "Date"};
-    QTest::newRow("LF") << QByteArray("Data,Date\nNO.000,x\nNO.001,y\n") << tag
-                        << QList<QStringList>{{"NO.000", "x"}, {"NO.001", "y"}};
-    QTest::newRow("CR LF") << QByteArray("Data,Date\r\nNO.000,x\r\nNO.001,y\r\n") << tag
-                           << QList<QStringList>{{"NO.000", "x"}, {"NO.001", "y"}};
-    QTest::newRow("no end of line")
-        << QByteArray("Data,Date\nNO.000,x") << tag << QList<QStringList>{{"NO.000", "x"}};
-    QTest::newRow("blank line") << QByteArray("Data,Date\nNO.000,x\n\nNO.001,y\n") << tag
-                                << QList<QStringList>{{"NO.000", "x"}, {""}, {"NO.001", "y"}};
-    QTest::newRow("empty fields") << QByteArray("Data,Date\n,,a,\n") << tag
+    const QList<QStringList> two{{"NO.000", "x"}, {"NO.001", "y"}};
+    QTest::newRow("LF") << QByteArray("h\nNO.000,x\nNO.001,y\n") << two;
+    QTest::newRow("CR LF") << QByteArray("h\r\nNO.000,x\r\nNO.001,y\r\n") << two;
+    QTest::newRow("no end of line") << QByteArray("h\nNO.000,x\nNO.001,y") << two;
+    QTest::newRow("blank line") << QByteArray("h\nNO.000,x\n\nNO.001,y\n")
+                                << QList<QStringList>{two[0], {""}, two[1]};
+    QTest::newRow("empty fields") << QByteArray("h\n,,a,\n")
                                   << QList<QStringList>{{"", "", "a", ""}};
-    QTest::newRow("header only") << QByteArray("Data,Date\n") << tag << QList<QStringList>{};
-    QTest::newRow("empty file") << QByteArray() << QStringList{""} << QList<QStringList>{};
+    QTest::newRow("header only") << QByteArray("h\n") << QList<QStringList>{};
 }
 
+// Appended to the lists, never replacing them; a missing file leaves them be.
 void CsvFilesTest::reader()
 {
     QFETCH(QByteArray, content);
-    QFETCH(QStringList, tag);
     QFETCH(QList<QStringList>, records);
     writeAll(path("in.csv"), content);
     TKIOStream stream;
     stream.setFileDirectory(path("in.csv"));
-    QStringList readTag{"kept"};
-    QList<QStringList> readRecords{{"kept"}};
-    QVERIFY(stream.readSolvaneData(&readTag, &readRecords));
-    QCOMPARE(readTag, QStringList{"kept"} + tag); // appended to, never replaced
-    QCOMPARE(readRecords, QList<QStringList>{{"kept"}} + records);
+    QStringList tag{"kept"};
+    QList<QStringList> read{{"kept"}};
+    QVERIFY(stream.readSolvaneData(&tag, &read));
+    QCOMPARE(tag, (QStringList{"kept", "h"}));
+    QCOMPARE(read, QList<QStringList>{{"kept"}} + records);
 
     stream.setFileDirectory(path("missing.csv"));
-    QVERIFY(!stream.readSolvaneData(&readTag, &readRecords));
-    QCOMPARE(readRecords.size(), records.size() + 1);
+    QVERIFY(!stream.readSolvaneData(&tag, &read));
+    QCOMPARE(read.size(), records.size() + 1);
 }
 
-void CsvFilesTest::writerFormat()
-{
-    TKIOStream stream;
-    stream.setFileDirectory(path("out.csv"));
-    QVERIFY(stream.writeSolvaneData({"a", "b"}, {{"1", "", "3"}, {""}, {}}));
-    QCOMPARE(readAll(path("out.csv")), QByteArray("a,b\n1,,3\n\n\n"));
-    QVERIFY(stream.writeSolvaneData({}, {}));
-    QCOMPARE(readAll(path("out.csv")), QByteArray("\n"));
-
-    const QStringList names = MeasurementRecord::fieldNames();
-    QCOMPARE(names.size(), 430);
-    QCOMPARE(names.mid(0, 6), (QStringList{"Data", "Date", "Ev", "Tcp", "Ra", "R1"}));
-    QCOMPARE(names.mid(19, 10), (QStringList{"R15", "λd", "CIE-1931 x", "CIE-1931 y", "CIE-1976 u",
-                                             "CIE-1976 v", "X", "Y", "Z", "△uv"}));
-    QCOMPARE(names.at(29), QString("380 nm"));
-    QCOMPARE(names.last(), QString("780 nm"));
-}
-
+// Every table cell and plotted point the same after export and open, and a
+// standard CSV reader sees 430 columns on every line.
 void CsvFilesTest::exportedFileReopensIdentically()
 {
-    readMeter("12");
-    stored()->selectAll();
+    readMeter(window.data(), "12");
+    table(window.data(), "tableWidget_storedData")->selectAll();
     QCOMPARE(exportTo(path("all.csv")).text, QString("Succeeded in exporting data"));
     QCOMPARE(dialogs.last(), QString("save|Save file|Solvane Data|Data file(*.csv)"));
     const QList<QStringList> original = window->records();
     QList<QStringList> views;
     for (int row : {0, 7}) {
-        emit stored()->cellClicked(row, 0);
+        clickRecord(window.data(), row);
         views << shown();
     }
 
-    readMeter("3"); // something else in between
-    const SeenMessage message = open(path("all.csv"));
-    QVERIFY(!message.shown);
+    readMeter(window.data(), "3"); // something else in between
+    QVERIFY(!open(path("all.csv")).shown);
     QCOMPARE(dialogs.last(), QString("open|Open file|Solvane Data|Data file(*.csv)"));
     QCOMPARE(window->records(), original);
-    for (int column : {0, 1}) {
-        QStringList listed;
-        for (const QStringList& record : original)
-            listed << record.at(column);
-        QCOMPARE(cells(stored(), column), listed);
-    }
     QCOMPARE(window->currentRecordIndex(), 0);
-    int i = 0;
-    for (int row : {0, 7}) {
-        emit stored()->cellClicked(row, 0);
-        QCOMPARE(shown(), views.at(i++));
+    QCOMPARE(tableColumn(window.data(), "tableWidget_storedData", 1).last(), original.last().at(1));
+    for (int i : {0, 1}) {
+        clickRecord(window.data(), i * 7);
+        QCOMPARE(shown(), views.at(i));
     }
+
+    QProcess python;
+    python.start("python3", {"-c",
+                             "import csv, sys\n"
+                             "rows = list(csv.reader(open(sys.argv[1], newline='')))\n"
+                             "print(len(rows), sorted({len(r) for r in rows}))\n",
+                             path("all.csv")});
+    QVERIFY(python.waitForFinished());
+    QCOMPARE(python.readAllStandardOutput().trimmed(), QByteArray("13 [430]"));
 }
 
 void CsvFilesTest::exportFollowsSelectionOrder()
 {
-    readMeter("5");
-    stored()->clearSelection();
-    ctrlClickRow(3);
-    ctrlClickRow(1);
+    readMeter(window.data(), "5");
+    select({3, 1});
     QCOMPARE(exportTo(path("two.csv")).title, QString("Successful"));
-    QList<QByteArray> lines = readAll(path("two.csv")).split('\n');
+    const QList<QByteArray> lines = readAll(path("two.csv")).split('\n');
     QCOMPARE(lines.size(), 4); // header, two records, and the final end of line
-    QCOMPARE(lines.takeLast(), QByteArray());
-    QCOMPARE(QString::fromUtf8(lines.at(0)), MeasurementRecord::fieldNames().join(','));
-    QCOMPARE(QString::fromUtf8(lines.at(1)), window->records().at(3).join(','));
-    QCOMPARE(QString::fromUtf8(lines.at(2)), window->records().at(1).join(','));
+    const QList<QByteArray> header = lines[0].split(',');
+    QCOMPARE(header.size(), 430);
+    QCOMPARE(header.first() + "|" + header.last(), QByteArray("Data|780 nm"));
+    QCOMPARE(QString::fromUtf8(lines[1]), window->records().at(3).join(','));
+    QCOMPARE(QString::fromUtf8(lines[2]), window->records().at(1).join(','));
+    QCOMPARE(lines[3], QByteArray());
 
-    stored()->clearSelection();
-    ctrlClickRow(4);
+    select({4});
     exportTo(path("one.csv"));
-    lines = readAll(path("one.csv")).split('\n');
-    QCOMPARE(lines.size(), 3);
-    QCOMPARE(lines.at(1).split(',').size(), 430);
-    QCOMPARE(lines.at(1).split(',').first(), QByteArray("NO.004"));
+    QCOMPARE(readAll(path("one.csv")).count('\n'), 2);
 }
 
 void CsvFilesTest::exportNothingOrCancelled()
 {
-    readMeter("3");
-    stored()->clearSelection();
-    SeenMessage message = exportTo(path("none.csv"));
+    readMeter(window.data(), "3");
+    select({});
+    const SeenMessage message = exportTo(path("none.csv"));
     QCOMPARE(message.title, QString("Error"));
     QCOMPARE(message.text, QString("No item is selected"));
-    QCOMPARE(message.icon, QMessageBox::Warning);
     QVERIFY(dialogs.isEmpty());
 
-    stored()->selectRow(0);
-    message = exportTo(QString()); // the user cancels the save dialog
-    QVERIFY(!message.shown);
-    QCOMPARE(dialogs.size(), 1);
+    select({0});
+    QVERIFY(!exportTo(QString()).shown); // the user cancels either dialog
+    QVERIFY(!open(QString()).shown);
+    QCOMPARE(dialogs.size(), 2);
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
-
-    message = open(QString());
-    QVERIFY(!message.shown);
     QCOMPARE(window->records().size(), 3);
 }
 
@@ -283,28 +220,22 @@ void CsvFilesTest::saveDialogAddsTheSuffix()
 {
     MainWindow plain; // with the real file dialogs
     plain.show();
-    qputenv("TORVIK_VM_RECORD_COUNT", "2");
-    {
-        MessageBoxAnswerer answerer;
-        plain.findChild<QPushButton*>("btn_readData")->click();
-    }
-    plain.findChild<QTableWidget*>("tableWidget_storedData")->selectAll();
+    readMeter(&plain, "2");
+    table(&plain, "tableWidget_storedData")->selectAll();
     QTimer::singleShot(0, [this] {
-        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
-        dialog->selectFile(path("mine"));
-        QMetaObject::invokeMethod(dialog, "accept");
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            dialog->selectFile(path("mine"));
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
     });
-    MessageBoxAnswerer answerer;
-    plain.findChild<QPushButton*>("btn_export")->click();
-    QCOMPARE(answerer.seen.text, QString("Succeeded in exporting data"));
+    QCOMPARE(press(&plain, "btn_export").text, QString("Succeeded in exporting data"));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"mine.csv"});
 }
 
 void CsvFilesTest::openFailureKeepsRecords()
 {
-    readMeter("4");
-    emit stored()->cellClicked(2, 0);
+    readMeter(window.data(), "4");
+    clickRecord(window.data(), 2);
     const QList<QStringList> before = window->records();
     const QStringList view = shown();
 
@@ -312,7 +243,6 @@ void CsvFilesTest::openFailureKeepsRecords()
     QCOMPARE(message.title, QString("Error"));
     QCOMPARE(message.text, QString("Fail to open the file"));
     QCOMPARE(window->records(), before);
-    QCOMPARE(stored()->rowCount(), 4);
     QCOMPARE(window->currentRecordIndex(), 2);
     QCOMPARE(shown(), view);
 }
@@ -320,16 +250,15 @@ void CsvFilesTest::openFailureKeepsRecords()
 // The old file stays as it was whenever the new one cannot be written in full.
 void CsvFilesTest::failedExportKeepsExistingFile()
 {
-    readMeter("12");
-    stored()->selectAll();
+    readMeter(window.data(), "12");
+    table(window.data(), "tableWidget_storedData")->selectAll();
     writeAll(path("old.csv"), "old content\n");
-
     SeenMessage message = exportTo(path("missing folder/new.csv"));
     QCOMPARE(message.title, QString("Failure"));
     QCOMPARE(message.text, QString("Fail to export data"));
 
 #ifdef Q_OS_UNIX
-    // A disk that fills up after a few kilobytes.
+    // A disk that fills up after a few kilobytes (root ignores read-only folders).
     struct rlimit before;
     getrlimit(RLIMIT_FSIZE, &before);
     struct rlimit small = before;
@@ -343,9 +272,6 @@ void CsvFilesTest::failedExportKeepsExistingFile()
     QCOMPARE(readAll(path("old.csv")), QByteArray("old content\n"));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"old.csv"}); // no leftovers
 #endif
-
-    QCOMPARE(exportTo(path("old.csv")).title, QString("Successful"));
-    QCOMPARE(readAll(path("old.csv")).count('\n'), 13);
 }
 
 // Whatever a file holds, it opens; the tables show what they can.
@@ -364,28 +290,12 @@ void CsvFilesTest::oddFilesOpenWithoutHarm()
         {QByteArray(), 0}, {"Data,Date\n", 0}, {garbage, -1}, {wide, 1}, {longLine, 1}};
     for (const auto& [content, records] : files) {
         writeAll(path("odd.csv"), content);
-        readMeter("2");
+        readMeter(window.data(), "2");
         QVERIFY(!open(path("odd.csv")).shown);
         if (records >= 0)
             QCOMPARE(window->records().size(), records);
-        QCOMPARE(stored()->rowCount(), window->records().size());
         shown();
     }
-}
-
-void CsvFilesTest::standardCsvReaderSees430Columns()
-{
-    readMeter("12");
-    stored()->selectAll();
-    exportTo(path("all.csv"));
-    QProcess python;
-    python.start("python3", {"-c",
-                             "import csv, sys\n"
-                             "rows = list(csv.reader(open(sys.argv[1], newline='')))\n"
-                             "print(len(rows), sorted({len(r) for r in rows}))\n",
-                             path("all.csv")});
-    QVERIFY(python.waitForFinished());
-    QCOMPARE(python.readAllStandardOutput().trimmed(), QByteArray("13 [430]"));
 }
 
 QTEST_MAIN(CsvFilesTest)
