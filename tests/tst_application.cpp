@@ -139,7 +139,6 @@ private slots:
     }
 
     void startsAndLogsTheMeterLibrary();
-    void secondStartIsRefused();
     void startsAgainAfterEndOrKill();
     void restartWaitsForTheClosingInstance();
 };
@@ -166,15 +165,6 @@ void ApplicationTest::startsAndLogsTheMeterLibrary()
         R"("Succeeded in loading Dll\(libTorvikUSB\.so\)!")");
     QVERIFY2(line.match(QString::fromUtf8(log)).hasMatch(), log.constData());
     QVERIFY2(!QFileInfo::exists(dir->filePath("language.ini")), "start-up wrote language.ini");
-}
-
-void ApplicationTest::secondStartIsRefused()
-{
-    QProcess* holder = hold();
-    QProcess* second = startApplication();
-    expectRefusal(second, 0);
-    holder->closeWriteChannel();
-    QVERIFY(holder->waitForFinished(10000));
 }
 
 void ApplicationTest::startsAgainAfterEndOrKill()

@@ -114,54 +114,16 @@ void MainWindowTest::windowStartsCleanly()
     QCOMPARE(messages, QStringList{"\"Succeeded in loading Dll(libTorvikUSB.so)!\""});
 }
 
-// What later parts of the window rely on: the widgets by name and class, and
-// every picture a style sheet names, present at its size.
+// Every picture a style sheet names is in the resources: a wrong name fails silently.
 void MainWindowTest::formWidgetsAndPictures()
 {
     MainWindow window;
-    const QList<QPair<const char*, const char*>> widgets = {
-        {"btn_open", "QPushButton"},
-        {"btn_print", "QPushButton"},
-        {"btn_help", "QPushButton"},
-        {"btn_contact", "QPushButton"},
-        {"btn_about", "QPushButton"},
-        {"btn_readData", "QPushButton"},
-        {"btn_export", "QPushButton"},
-        {"tableWidget_storedData", "QTableWidget"},
-        {"tableWidget_itemData", "QTableWidget"},
-        {"tableWidget_intensityData", "QTableWidget"},
-        {"label_dataName", "QLabel"},
-        {"comboBox_observer", "QComboBox"},
-        {"comboBox_plot", "QComboBox"},
-        {"comboBox_language", "QComboBox"},
-        {"qwtPlot", "QwtPlot"}};
-    for (const auto& [name, className] : widgets) {
-        auto* widget = window.findChild<QWidget*>(name);
-        QVERIFY2(widget && widget->inherits(className), name);
-    }
-
-    const QMap<QString, QSize> pictures = {
-        {"open", {20, 20}},        {"print", {20, 20}},    {"help", {20, 20}},
-        {"about", {20, 20}},       {"homepage", {20, 20}}, {"data", {20, 20}},
-        {"itemData", {20, 20}},    {"plot", {20, 20}},     {"intensity", {20, 20}},
-        {"language", {16, 16}},    {"down", {16, 16}},     {"arrow_blue", {16, 16}},
-        {"KVR_Logo", {66, 66}},    {"solvane", {400, 60}}, {"cie1931", {416, 471}},
-        {"cie1976", {1929, 1897}}, {"company", {20, 20}},  {"sample", {20, 20}},
-        {"name", {24, 24}},        {"map", {24, 24}},      {"telephone", {24, 24}},
-        {"fax", {24, 24}},         {"email", {24, 24}},    {"sampleName", {24, 24}},
-        {"model", {24, 24}},       {"remark", {24, 24}},   {"logo", {236, 236}},
-        {"logo3D", {477, 452}}};
-    for (auto it = pictures.begin(); it != pictures.end(); ++it)
-        QVERIFY2(QImage(":/images/" + it.key() + ".png").size() == it.value(),
-                 qPrintable(it.key()));
-
-    const QRegularExpression url(R"(url\(:/images/(\w+)\.png\))");
+    const QRegularExpression url(R"(url\((:/images/\w+\.png)\))");
     int named = 0;
     for (QWidget* widget : window.findChildren<QWidget*>()) {
-        auto match = url.globalMatch(widget->styleSheet());
-        for (; match.hasNext(); ++named) {
+        for (auto match = url.globalMatch(widget->styleSheet()); match.hasNext(); ++named) {
             const QString picture = match.next().captured(1);
-            QVERIFY2(pictures.contains(picture), qPrintable(picture));
+            QVERIFY2(!QImage(picture).isNull(), qPrintable(picture));
         }
     }
     QCOMPARE(named, 15); // 7 in the form, 8 set at start-up
