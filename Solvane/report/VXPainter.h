@@ -28,8 +28,6 @@ public:
     // The current drawing area in device units: the page area after a
     // conversion, the graph frame after drawGraph.
     QRectF drawingArea() const { return QRectF(area.left, area.top, area.width, area.height); }
-    int horizontalPageMargin() const { return horizontalMargin; }
-    int verticalPageMargin() const { return verticalMargin; }
 
 public slots:
     void drawText(QString text, float x, float y, Qt::Alignment alignment);
