@@ -8,7 +8,8 @@ packages=(
     build-essential cmake pkg-config
     qtbase5-dev qttools5-dev qttools5-dev-tools libgl-dev
     libqwt-qt5-dev libqt5svg5-dev libqt5opengl5-dev
-    fonts-noto-cjk fonts-crosextra-carlito x11-utils
+    fonts-noto-cjk fonts-crosextra-carlito fonts-arphic-uming x11-utils
+    qttranslations5-l10n
     xvfb xauth xdotool python3 poppler-utils
 )
 

@@ -5,6 +5,8 @@
 
 #include <QtTest>
 #include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class ApplicationTest : public QObject
 {
@@ -12,6 +14,7 @@ class ApplicationTest : public QObject
 
     QScopedPointer<QTemporaryDir> dir;
     QList<QProcess*> processes;
+    bool otherUserProbed = false; // its guard needs clearing too
 
     QProcessEnvironment environment() const
     {
@@ -54,6 +57,24 @@ class ApplicationTest : public QObject
         QProcess* probe = start(qEnvironmentVariable("GUARD_PROBE"), {mode});
         probe->waitForFinished(10000);
         return QString::fromLatin1(probe->readAllStandardOutput()).trimmed();
+    }
+
+    // The guard probe as the unprivileged user "nobody": its first line, with
+    // what it logged when that is not the expected one. Modes other than
+    // "hold" run to their end, so that the probe lets go of the guard itself.
+    QString probeAsOtherUser(const QString& mode, const QString& expected)
+    {
+        QProcess* probe = start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                                            qEnvironmentVariable("GUARD_PROBE"), mode});
+        if (mode != "hold")
+            probe->waitForFinished(10000);
+        else
+            probe->waitForReadyRead(10000);
+        const QString line = QString::fromLatin1(probe->readLine()).trimmed();
+        if (line == expected)
+            return line;
+        probe->waitForFinished(10000);
+        return line + " / " + QString::fromLocal8Bit(probe->readAllStandardError());
     }
 
     static QStringList windows(const QString& title)
@@ -134,6 +155,10 @@ private slots:
         processes.clear();
         // Leave nothing behind: the probe clears what killed processes left.
         QCOMPARE(probeTry("clear"), QString("claimed"));
+        if (otherUserProbed) {
+            otherUserProbed = false;
+            QCOMPARE(probeAsOtherUser("clear", "claimed"), QString("claimed"));
+        }
         qDeleteAll(processes);
         processes.clear();
     }
@@ -141,6 +166,7 @@ private slots:
     void startsAndLogsTheMeterLibrary();
     void startsAgainAfterEndOrKill();
     void restartWaitsForTheClosingInstance();
+    void guardIsPerUser();
 };
 
 void ApplicationTest::startsAndLogsTheMeterLibrary()
@@ -201,6 +227,28 @@ void ApplicationTest::restartWaitsForTheClosingInstance()
     const QByteArray missing = mainWindowMissing(restarted);
     QVERIFY2(missing.isEmpty(), missing.constData());
     QVERIFY(windows("Error").isEmpty());
+}
+
+// Two users share the temporary folder: while one runs Solvane (or after its
+// instance crashed) the other still gets an instance of its own, and each is
+// still refused a second one.
+void ApplicationTest::guardIsPerUser()
+{
+    if (::geteuid() != 0)
+        QSKIP("acting as a second user needs root");
+    if (QStandardPaths::findExecutable("setpriv").isEmpty())
+        QSKIP("setpriv is missing");
+    QVERIFY(::chmod(QFile::encodeName(dir->path()).constData(), 01777) == 0);
+    otherUserProbed = true;
+
+    QProcess* first = hold(); // user A
+    QCOMPARE(probeAsOtherUser("try", "claimed"), QString("claimed"));
+    QCOMPARE(probeTry(), QString("refused"));
+
+    kill(first); // leaves A's marker behind
+    QCOMPARE(probeAsOtherUser("hold", "held"), QString("held"));
+    QCOMPARE(probeAsOtherUser("try", "refused"), QString("refused"));
+    QCOMPARE(probeTry(), QString("claimed")); // A's own remains are cleared, B's kept apart
 }
 
 QTEST_GUILESS_MAIN(ApplicationTest)

@@ -79,6 +79,8 @@ private slots:
     void coefficientsWithoutPackedFormAreNotSent();
     void wavelengthCoefficientsDecodeOnlyOnSuccess();
     void intensityCoefficientBlocks();
+    void intensityCoefficientsStopAtFailedBlock_data();
+    void intensityCoefficientsStopAtFailedBlock();
     void originalDataBlocks();
     void bareCommandsAndReadyStatus();
     void testResultDecodesEvenOnFailure();
@@ -244,27 +246,59 @@ void ChannelTest::intensityCoefficientBlocks()
     for (const ProbeCall& call : probe.calls)
         all.insert(all.end(), call.bytes.begin(), call.bytes.end());
 
-    // Read back in four blocks of 105: every block is decoded, only the last
-    // one's result counts.
+    // Read back in four blocks of 105.
     probe.reset();
     for (int b = 0; b < 4; ++b)
-        answer(b == 0 ? 0 : 1, Bytes(all.begin() + 630 * b, all.begin() + 630 * (b + 1)));
+        answer(1, Bytes(all.begin() + 630 * b, all.begin() + 630 * (b + 1)));
     double back[420] = {};
     QTest::ignoreMessage(QtDebugMsg, "读取强度校准系数成功！");
     QCOMPARE(engine->readIntensityCorrectCoefficient(back), 1);
     QCOMPARE(calls(), blocks("R 8", 4, 630, 630));
     for (int i = 0; i < 420; ++i)
         QVERIFY(packedEqual(back[i], table[i]));
+}
 
-    probe.reset();
-    for (int b = 0; b < 4; ++b)
-        answer(b == 3 ? 0 : 1);
-    QTest::ignoreMessage(QtDebugMsg, "读取强度校准系数失败!");
-    QCOMPARE(engine->readIntensityCorrectCoefficient(back), -1);
-    for (int b = 0; b < 70; ++b)
-        answer(b == 69 ? -1 : 1);
-    QTest::ignoreMessage(QtDebugMsg, "保存强度校准系数失败！");
-    QCOMPARE(engine->saveIntensityCorrectCoefficient(table), -1);
+// A failed block ends the operation with -1: a calibration table must never
+// pass as saved (or read) when part of it did not get through.
+void ChannelTest::intensityCoefficientsStopAtFailedBlock_data()
+{
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<int>("failing");
+    QTest::addColumn<long>("failure");
+    QTest::newRow("save, first of 70") << true << 0 << 0L;
+    QTest::newRow("save, middle") << true << 10 << -1L;
+    QTest::newRow("save, last") << true << 69 << -1L;
+    QTest::newRow("read, first of 4") << false << 0 << 0L;
+    QTest::newRow("read, middle") << false << 2 << -5L;
+    QTest::newRow("read, last") << false << 3 << 0L;
+}
+
+void ChannelTest::intensityCoefficientsStopAtFailedBlock()
+{
+    QFETCH(bool, save);
+    QFETCH(int, failing);
+    QFETCH(long, failure);
+    const int blockCount = save ? 70 : 4;
+    Bytes ones;
+    for (int k = 0; k < 105; ++k) // 1.0 packed, 105 times
+        ones.insert(ones.end(), {0, 0, 0, 0, 1, 0});
+    for (int b = 0; b < blockCount; ++b)
+        answer(b == failing ? failure : 1, save ? Bytes() : ones);
+
+    double table[420];
+    std::fill(std::begin(table), std::end(table), save ? 2.0 : -7.0);
+    if (save) {
+        QTest::ignoreMessage(QtDebugMsg, "保存强度校准系数失败！");
+        QCOMPARE(engine->saveIntensityCorrectCoefficient(table), -1);
+        QCOMPARE(calls(), blocks("W 7", failing + 1, 36, 36));
+    } else {
+        QTest::ignoreMessage(QtDebugMsg, "读取强度校准系数失败!");
+        QCOMPARE(engine->readIntensityCorrectCoefficient(table), -1);
+        QCOMPARE(calls(), blocks("R 8", failing + 1, 630, 630));
+        // Blocks read before the failure are decoded, nothing from it or after.
+        for (int i = 0; i < 420; ++i)
+            QCOMPARE(table[i], i < 105 * failing ? 1.0 : -7.0);
+    }
 }
 
 void ChannelTest::originalDataBlocks()
@@ -286,11 +320,18 @@ void ChannelTest::originalDataBlocks()
         QCOMPARE(data[i], i * 21 % 65536);
     QCOMPARE(data[3000], -1);
 
-    probe.reset();
-    for (int b = 0; b < 7; ++b)
-        answer(b == 6 ? 0 : 1);
-    QTest::ignoreMessage(QtDebugMsg, "获取原始强度失败!");
-    QCOMPARE(engine->readOriginalData(data.data()), -1);
+    // A failed block ends the frame: the rest is neither asked for nor reported read.
+    for (int failing : {0, 2, 6}) {
+        probe.reset();
+        for (int b = 0; b < 7; ++b)
+            answer(b == failing ? 0 : 1, Bytes(900, 0x01));
+        std::fill(data.begin(), data.end(), -1);
+        QTest::ignoreMessage(QtDebugMsg, "获取原始强度失败!");
+        QCOMPARE(engine->readOriginalData(data.data()), -1);
+        QCOMPARE(calls(), blocks("R 3", failing + 1, failing == 6 ? 600 : 900, 900));
+        for (int i = 0; i < 3001; ++i)
+            QCOMPARE(data[i], i < 450 * failing ? 0x0101 : -1);
+    }
 }
 
 void ChannelTest::bareCommandsAndReadyStatus()
@@ -376,7 +417,9 @@ void ChannelTest::storedRecordDecoding()
     QTest::ignoreMessage(QtDebugMsg, "ratio: -inf");
     QTest::ignoreMessage(QtDebugMsg, "读取存储数据成功!");
     QCOMPARE(engine->readStoredData(0, &time, &illuminance, intensity.data(), &gotRatio), 1);
-    QCOMPARE(time, QDateTime(QDate(2021, 12, 31), QTime(23, 59, 59, 0)));
+    // The meter's wall-clock fields as they are, carried as UTC.
+    QCOMPARE(time.timeSpec(), Qt::UTC);
+    QCOMPARE(time, QDateTime(QDate(2021, 12, 31), QTime(23, 59, 59, 0), Qt::UTC));
     QVERIFY(sameBits(illuminance, oddNan)); // bit for bit, payload and all
     QVERIFY(std::isinf(gotRatio) && gotRatio < 0);
     QCOMPARE(intensity[0], 65535.0);

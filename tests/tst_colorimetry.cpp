@@ -143,9 +143,14 @@ private slots:
         QVERIFY(duv < 0);
         calculateCCT(0.17, 0.27, &cct, &duv);
         QCOMPARE(cct, 21800.0);
-        calculateCCT(NAN, NAN, &cct, &duv);
-        QCOMPARE(cct, 21800.0);
-        QVERIFY(std::isnan(duv));
+        // No chromaticity: no temperature either, not the search's end.
+        const double nan = NAN, inf = INFINITY;
+        for (const auto& [u, v] : {std::pair{nan, nan}, std::pair{0.2, nan}, std::pair{-inf, 0.3},
+                                   std::pair{0.2, inf}}) {
+            cct = duv = 0;
+            calculateCCT(u, v, &cct, &duv);
+            QVERIFY(std::isnan(cct) && std::isnan(duv));
+        }
         // Above the locus positive, below negative.
         calculateCCT(p.u, p.v + 0.01, &cct, &duv);
         QVERIFY(duv > 0.009 && std::abs(cct - 3000) < 150);
@@ -180,16 +185,47 @@ private slots:
         QVERIFY(std::abs(r[SlotDominantWavelength] - 450) <= 1);
     }
 
-    // Nothing determined: NaN in every undetermined slot, every slot written.
-    void darkAndShortSpectra()
+    // Without a 2° chromaticity nothing derived from it has a value: no light
+    // (a covered sensor), sums that cancel out, sums that overflow.
+    void undeterminedChromaticity()
     {
-        const auto r = results(Spectrum(measurementCount, 0.0), 1);
-        for (int slot : {int(SlotX1931), int(SlotY1931), int(SlotU1976), int(SlotV1976),
-                         int(SlotDuv), int(SlotDominantWavelength), int(SlotRa), SlotR1 + 14})
-            QVERIFY(std::isnan(r[slot]));
-        QCOMPARE(r[SlotCCT], 21800.0);
-        QCOMPARE(r[SlotTristimulusY], 0.0);
-        // Purple light has no dominant wavelength.
+        Spectrum zeroSum(measurementCount, 0.0);
+        zeroSum[480 - 380] = 1;
+        zeroSum[516 - 380] = -1.3639597677410873;
+        double X, Y, Z;
+        calculateTristimulus(zeroSum.data(), measurementCount, &X, &Y, &Z);
+        QVERIFY(X + Y + Z == 0 && X != 0);
+        const struct
+        {
+            const char* name;
+            Spectrum s;
+        } cases[] = {{"dark", Spectrum(measurementCount, 0.0)},
+                     {"cancelling", zeroSum},
+                     {"overflowing", Spectrum(measurementCount, 1e306)}};
+
+        for (const auto& c : cases) {
+            for (int observer : {0, 1}) {
+                const auto r = results(c.s, observer);
+                for (int slot = 0; slot < ColorimetricResultSize; ++slot) {
+                    const bool tristimulus = slot >= SlotTristimulusX && slot <= SlotTristimulusZ;
+                    // The 10° sums of the cancelling spectrum do not cancel.
+                    const bool ownObserver = &c == &cases[1] && observer == 1 &&
+                                             (slot == SlotU1976 || slot == SlotV1976);
+                    QVERIFY2(std::isnan(r[slot]) != (tristimulus || ownObserver),
+                             qPrintable(QString("%1, observer %2, slot %3: %4")
+                                            .arg(c.name)
+                                            .arg(observer)
+                                            .arg(slot)
+                                            .arg(r[slot])));
+                }
+            }
+        }
+        QCOMPARE(results(cases[0].s)[SlotTristimulusY], 0.0);
+    }
+
+    // Purple light has no dominant wavelength; every slot is written.
+    void purpleAndShortSpectra()
+    {
         Spectrum purple = line(420);
         purple[660 - 380] = 20;
         QVERIFY(std::isnan(results(purple)[SlotDominantWavelength]));

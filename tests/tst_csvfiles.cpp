@@ -3,6 +3,7 @@
 
 #include "TKIOStream.h"
 #include "helpers/windowdriver.h"
+#include "measurementrecord.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -10,8 +11,8 @@
 #include <qwt_plot_curve.h>
 
 #ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
+#include "helpers/fulldisk.h"
+#include <unistd.h>
 #endif
 
 namespace {
@@ -27,6 +28,12 @@ void writeAll(const QString& path, const QByteArray& content)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write(content);
+}
+
+// A data file's header line, as the window writes it.
+QByteArray header()
+{
+    return MeasurementRecord::fieldNames().join(',').toUtf8();
 }
 
 } // namespace
@@ -107,6 +114,10 @@ private slots:
     void openFailureKeepsRecords();
     void failedExportKeepsExistingFile();
     void oddFilesOpenWithoutHarm();
+    void refusedFilesKeepRecords();
+    void boundsOfAFile();
+    void spreadsheetColumnsAreIgnored();
+    void exportWhereOnlyTheFileIsWritable();
 };
 
 void CsvFilesTest::reader_data()
@@ -114,14 +125,24 @@ void CsvFilesTest::reader_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QList<QStringList>>("records");
     const QList<QStringList> two{{"NO.000", "x"}, {"NO.001", "y"}};
-    QTest::newRow("LF") << QByteArray("h\nNO.000,x\nNO.001,y\n") << two;
-    QTest::newRow("CR LF") << QByteArray("h\r\nNO.000,x\r\nNO.001,y\r\n") << two;
-    QTest::newRow("no end of line") << QByteArray("h\nNO.000,x\nNO.001,y") << two;
-    QTest::newRow("blank line") << QByteArray("h\nNO.000,x\n\nNO.001,y\n")
+    const QByteArray h = header();
+    QTest::newRow("LF") << h + "\nNO.000,x\nNO.001,y\n" << two;
+    QTest::newRow("CR LF") << h + "\r\nNO.000,x\r\nNO.001,y\r\n" << two;
+    QTest::newRow("CR") << h + "\rNO.000,x\rNO.001,y\r" << two; // old Mac spreadsheets
+    QTest::newRow("CR and CR LF") << h + "\r\nNO.000,x\rNO.001,y" << two;
+    QTest::newRow("no end of line") << h + "\nNO.000,x\nNO.001,y" << two;
+    QTest::newRow("blank line") << h + "\nNO.000,x\n\nNO.001,y\n"
                                 << QList<QStringList>{two[0], {""}, two[1]};
-    QTest::newRow("empty fields") << QByteArray("h\n,,a,\n")
-                                  << QList<QStringList>{{"", "", "a", ""}};
-    QTest::newRow("header only") << QByteArray("h\n") << QList<QStringList>{};
+    QTest::newRow("empty fields") << h + "\n,,a,\n" << QList<QStringList>{{"", "", "a", ""}};
+    QTest::newRow("header only") << h + "\n" << QList<QStringList>{};
+    QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + h + "\nNO.000,x\nNO.001,y\n" << two;
+    // Another code page's reading of "λd" and "△uv", and a spreadsheet's column.
+    QByteArray mangled = h;
+    mangled
+        .replace("λd", "\xA6\xCB"
+                       "d")
+        .replace("△uv", "\xE2\x96\xB3uv");
+    QTest::newRow("mangled names, extra column") << mangled + ",Notes\nNO.000,x\nNO.001,y\n" << two;
 }
 
 // Appended to the lists, never replacing them; a missing file leaves them be.
@@ -135,7 +156,8 @@ void CsvFilesTest::reader()
     QStringList tag{"kept"};
     QList<QStringList> read{{"kept"}};
     QVERIFY(stream.readSolvaneData(&tag, &read));
-    QCOMPARE(tag, (QStringList{"kept", "h"}));
+    QCOMPARE(tag.first(), QString("kept"));
+    QCOMPARE(tag.mid(1, 20), MeasurementRecord::fieldNames().mid(0, 20));
     QCOMPARE(read, QList<QStringList>{{"kept"}} + records);
 
     stream.setFileDirectory(path("missing.csv"));
@@ -258,44 +280,151 @@ void CsvFilesTest::failedExportKeepsExistingFile()
     QCOMPARE(message.text, QString("Fail to export data"));
 
 #ifdef Q_OS_UNIX
-    // A disk that fills up after a few kilobytes (root ignores read-only folders).
-    struct rlimit before;
-    getrlimit(RLIMIT_FSIZE, &before);
-    struct rlimit small = before;
-    small.rlim_cur = 4096;
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
-    message = exportTo(path("old.csv"));
-    setrlimit(RLIMIT_FSIZE, &before);
-    std::signal(SIGXFSZ, previousHandler);
+    // A disk that fills up after a few kilobytes.
+    message = onDiskFullAfter(4096, [this] { return exportTo(path("old.csv")); });
     QCOMPARE(message.text, QString("Fail to export data"));
     QCOMPARE(readAll(path("old.csv")), QByteArray("old content\n"));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"old.csv"}); // no leftovers
 #endif
 }
 
-// Whatever a file holds, it opens; the tables show what they can.
+// Odd but genuine data files open; the tables show what they can.
 void CsvFilesTest::oddFilesOpenWithoutHarm()
+{
+    QByteArray wide = header() + "\nNO.000";
+    for (int i = 1; i < 100000; ++i)
+        wide += "," + QByteArray::number(i);
+    const QByteArray longLine = header() + "\n" + QByteArray(2 * 1024 * 1024, 'x') + "\n";
+    for (const QByteArray& content : {wide, longLine}) {
+        writeAll(path("odd.csv"), content);
+        readMeter(window.data(), "2");
+        QVERIFY(!open(path("odd.csv")).shown);
+        QCOMPARE(window->records().size(), 1);
+        shown();
+    }
+}
+
+// What is not a data file, or holds no record, is refused with a word, and
+// the records shown stay.
+void CsvFilesTest::refusedFilesKeepRecords()
 {
     QByteArray garbage(64 * 1024, '\0');
     QRandomGenerator generator(7);
     for (char& byte : garbage)
         byte = char(generator.bounded(256));
-    QByteArray wide = "header\nNO.000";
-    for (int i = 1; i < 100000; ++i)
-        wide += "," + QByteArray::number(i);
-    const QByteArray longLine = "header\n" + QByteArray(2 * 1024 * 1024, 'x') + "\n";
-
-    const QList<QPair<QByteArray, int>> files = {
-        {QByteArray(), 0}, {"Data,Date\n", 0}, {garbage, -1}, {wide, 1}, {longLine, 1}};
-    for (const auto& [content, records] : files) {
+    const QString notData("This file is not a Solvane data file.");
+    const QList<QPair<QByteArray, QString>> files = {
+        {garbage, notData},
+        {"Name,Address\nExample,1 Sample Street\n", notData},
+        {QByteArray(), notData},
+        {"Data,Date\nNO.000,2026-01-01\n", notData},
+        {header() + "\n", "This file holds no records."},
+        {header() + "\r\r\n", "This file holds no records."}};
+    readMeter(window.data(), "3");
+    clickRecord(window.data(), 1);
+    const QList<QStringList> before = window->records();
+    const QStringList view = shown();
+    for (const auto& [content, text] : files) {
         writeAll(path("odd.csv"), content);
-        readMeter(window.data(), "2");
-        QVERIFY(!open(path("odd.csv")).shown);
-        if (records >= 0)
-            QCOMPARE(window->records().size(), records);
-        shown();
+        const SeenMessage message = open(path("odd.csv"));
+        QCOMPARE(message.text, text);
+        QCOMPARE(message.title, QString("Error"));
+        QCOMPARE(message.text, text);
+        QCOMPARE(window->records(), before);
+        QCOMPARE(window->currentRecordIndex(), 1);
+        QCOMPARE(shown(), view);
     }
+#ifdef Q_OS_UNIX
+    for (const QString& device : {QString("/dev/zero"), dir->path()}) {
+        const SeenMessage message = open(device);
+        QCOMPARE(message.text, QString("Only files can be opened, not folders or devices."));
+        QCOMPARE(window->records(), before);
+    }
+#endif
+}
+
+// Far beyond what a data file holds: refused before memory runs out.
+void CsvFilesTest::boundsOfAFile()
+{
+    TKIOStream stream;
+    QStringList tag;
+    QList<QStringList> records;
+    QFile huge(path("huge.csv"));
+    QVERIFY(huge.open(QIODevice::WriteOnly));
+    huge.write(header() + "\n");
+    QVERIFY(huge.resize(TKIOStream::maxFileBytes + 1)); // sparse: no disk taken
+    huge.close();
+    stream.setFileDirectory(path("huge.csv"));
+    QVERIFY(!stream.readSolvaneData(&tag, &records));
+    QCOMPARE(stream.readError(), TKIOStream::ReadError::TooLarge);
+    QVERIFY(QFile::remove(path("huge.csv")));
+
+    writeAll(path("fields.csv"),
+             header() + "\nNO.000" + QByteArray(TKIOStream::maxFields, ',') + "\n");
+    stream.setFileDirectory(path("fields.csv"));
+    QVERIFY(!stream.readSolvaneData(&tag, &records));
+    QCOMPARE(stream.readError(), TKIOStream::ReadError::TooLarge);
+
+    writeAll(path("line.csv"), header() + "\n" + QByteArray(TKIOStream::maxLineChars + 1, 'x'));
+    stream.setFileDirectory(path("line.csv"));
+    QVERIFY(!stream.readSolvaneData(&tag, &records));
+    QCOMPARE(stream.readError(), TKIOStream::ReadError::TooLarge);
+    QVERIFY(tag.isEmpty() && records.isEmpty());
+}
+
+// A spreadsheet that adds a column, or ends each line in a comma, keeps every
+// value where the header names it.
+void CsvFilesTest::spreadsheetColumnsAreIgnored()
+{
+    readMeter(window.data(), "2");
+    table(window.data(), "tableWidget_storedData")->selectAll();
+    exportTo(path("plain.csv"));
+    clickRecord(window.data(), 1);
+    const QStringList view = shown();
+    QList<QByteArray> lines = readAll(path("plain.csv")).split('\n');
+    lines.removeLast();
+    for (const QByteArray& ending : {QByteArray(",Notes"), QByteArray(",")}) {
+        QByteArray edited;
+        for (const QByteArray& line : lines)
+            edited += line + ending + "\r\n";
+        writeAll(path("edited.csv"), edited);
+        readMeter(window.data(), "1");
+        QVERIFY(!open(path("edited.csv")).shown);
+        clickRecord(window.data(), 1);
+        QCOMPARE(shown(), view);
+    }
+}
+
+// Writing the file itself is enough: the temporary file beside it is not
+// needed when the folder cannot take one.
+void CsvFilesTest::exportWhereOnlyTheFileIsWritable()
+{
+#ifdef Q_OS_UNIX
+    const QString target = path("shared.csv");
+    writeAll(target, "old content\n");
+    QFile::setPermissions(target, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                      QFileDevice::ReadOther | QFileDevice::WriteOther |
+                                      QFileDevice::ReadGroup | QFileDevice::WriteGroup);
+    const bool root = geteuid() == 0;
+    // Root may create files anywhere: act as nobody for the write.
+    QFile::setPermissions(
+        dir->path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther |
+                         QFileDevice::ExeOther | QFileDevice::ReadGroup | QFileDevice::ExeGroup |
+                         (root ? QFileDevice::WriteOwner : QFileDevice::Permission()));
+    if (root && (setegid(65534) != 0 || seteuid(65534) != 0))
+        QSKIP("cannot act as another user");
+    TKIOStream stream;
+    stream.setFileDirectory(target);
+    const bool written = stream.writeSolvaneData({"Data", "Date"}, {{"NO.000", "x"}});
+    if (root)
+        QVERIFY(seteuid(0) == 0 && setegid(0) == 0);
+    QFile::setPermissions(dir->path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QVERIFY2(written, qPrintable(stream.errorString()));
+    QCOMPARE(readAll(target), QByteArray("Data,Date\nNO.000,x\n"));
+#else
+    QSKIP("permissions of this kind are Unix's");
+#endif
 }
 
 QTEST_MAIN(CsvFilesTest)

@@ -1,14 +1,19 @@
 // The window's start-up: language restored without side effects, the
 // catalogue chosen from "language.ini", the refusal of a second start.
 
+#include "fontsubstitutes.h"
 #include "helpers/messageboxes.h"
 #include "languagesettings.h"
 #include "mainwindow.h"
 #include "singleinstance.h"
 
 #include <QComboBox>
+#include <QGlyphRun>
+#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRawFont>
+#include <QTextLayout>
 #include <QTranslator>
 #include <QtTest>
 
@@ -44,9 +49,14 @@ private slots:
 
     void languageFileChoosesCatalogueAndSelector_data();
     void languageFileChoosesCatalogueAndSelector();
+    void qtTextsFollowTheLanguage_data();
+    void qtTextsFollowTheLanguage();
+    void qtCatalogueBesideTheApplicationWins();
     void windowStartsCleanly();
     void formWidgetsAndPictures();
     void secondStartMessage();
+    void fontsFollowTheWritingStandard_data();
+    void fontsFollowTheWritingStandard();
 };
 
 void MainWindowTest::languageFileChoosesCatalogueAndSelector_data()
@@ -139,6 +149,105 @@ void MainWindowTest::secondStartMessage()
     QCOMPARE(seen.text, QString::fromUtf8("软件已打开！"));
     QCOMPARE(seen.icon, QMessageBox::Warning);
     QCOMPARE(seen.buttons, QList<QMessageBox::StandardButton>{QMessageBox::Ok});
+}
+
+// Qt's own texts (buttons, file dialog, print preview) come in the chosen
+// language along with the application's.
+void MainWindowTest::qtTextsFollowTheLanguage_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<QStringList>("loaded"); // file names
+    QTest::addColumn<QStringList>("texts");  // OK, Cancel, Print Preview, Look in:
+    QTest::newRow("simplified") << 0 << QStringList{"qtbase_zh_CN.qm", "cn.qm"}
+                                << QStringList{"确定", "取消", "打印预览", "查找范围："};
+    QTest::newRow("traditional") << 1 << QStringList{"qtbase_zh_TW.qm", "tw.qm"}
+                                 << QStringList{"確定", "取消", "列印預覽", "尋找於："};
+    QTest::newRow("english") << 2 << QStringList{"en.qm"}
+                             << QStringList{"OK", "Cancel", "Print Preview", "Look in:"};
+}
+
+void MainWindowTest::qtTextsFollowTheLanguage()
+{
+    QFETCH(int, index);
+    QFETCH(QStringList, loaded);
+    QFETCH(QStringList, texts);
+    QTranslator application, qt;
+    QStringList files;
+    for (const QString& path : installTranslators(index, application, qt))
+        files << QFileInfo(path).fileName();
+    QCOMPARE(files, loaded);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), texts[0]);
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), texts[1]);
+    QCOMPARE(QCoreApplication::translate("QPrintPreviewDialog", "Print Preview"), texts[2]);
+    QCOMPARE(QCoreApplication::translate("QFileDialog", "Look in:"), texts[3]);
+    // What a message box shows.
+    QMessageBox box(QMessageBox::Warning, QString(), QString(), QMessageBox::Ok);
+    QCOMPARE(box.button(QMessageBox::Ok)->text(), texts[0]);
+}
+
+// A catalogue shipped beside the application (as a Windows build does) is
+// taken before Qt's own.
+void MainWindowTest::qtCatalogueBesideTheApplicationWins()
+{
+    const QString qtPath = QLibraryInfo::location(QLibraryInfo::TranslationsPath);
+    QCOMPARE(qtCatalogueDirectories(),
+             QStringList({QCoreApplication::applicationDirPath(), qtPath}));
+
+    // A stand-in beside the application: the Traditional catalogue under the
+    // Simplified name shows which one was taken.
+    QTemporaryDir beside;
+    QVERIFY(beside.isValid());
+    const QString standIn = beside.filePath("qtbase_zh_CN.qm");
+    QVERIFY(QFile::copy(qtPath + "/qtbase_zh_TW.qm", standIn));
+    QCOMPARE(findCatalogue("qtbase_zh_CN.qm", {beside.path(), qtPath}), standIn);
+    QCOMPARE(findCatalogue("qtbase_zh_TW.qm", {beside.path(), qtPath}),
+             qtPath + "/qtbase_zh_TW.qm");
+    QCOMPARE(findCatalogue("qtbase_zh_CN.qm", {dir->path()}), QString());
+
+    QTranslator application, qt;
+    QCOMPARE(installTranslators(0, application, qt, {beside.path(), qtPath}),
+             QStringList({standIn, "cn.qm"}));
+    QCOMPARE(QCoreApplication::translate("QPlatformTheme", "OK"), QString("確定"));
+}
+
+void MainWindowTest::fontsFollowTheWritingStandard_data()
+{
+    QTest::addColumn<int>("language");
+    QTest::addColumn<QString>("region");
+    QTest::addColumn<QString>("reportChinese");
+    QTest::newRow("简体中文") << 0 << "SC"
+                              << "AR PL UMing CN";
+    QTest::newRow("繁體中文") << 1 << "TC"
+                              << "AR PL UMing TW";
+    QTest::newRow("English") << 2 << "SC"
+                             << "AR PL UMing CN";
+}
+
+// Traditional Chinese is drawn to its own standard, in the window and in the
+// report's Chinese text.
+void MainWindowTest::fontsFollowTheWritingStandard()
+{
+#ifdef Q_OS_WIN
+    QSKIP("Windows has the fonts the window names");
+#endif
+    QFETCH(int, language);
+    QFETCH(QString, region);
+    QFETCH(QString, reportChinese);
+    installFontSubstitutes(language);
+    // A size of each row's own, so that no font resolved for another row is reused.
+    const auto font = [language](const char* family) {
+        QFont font(QString::fromUtf8(family));
+        font.setPixelSize(20 + language);
+        return font;
+    };
+    QCOMPARE(QFontInfo(font("微软雅黑")).family(), "Noto Sans CJK " + region);
+    QCOMPARE(QFontInfo(font("宋体")).family(), "Noto Serif CJK " + region);
+    QTextLayout layout(QString::fromUtf8("骨"), font("Calibri"));
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    QCOMPARE(layout.glyphRuns().value(0).rawFont().familyName(), reportChinese);
+    installFontSubstitutes(0);
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -3,8 +3,15 @@
 #include "PrintSettingDlg.h"
 #include "helpers/messageboxes.h"
 
+#include "printinfo.h"
+
 #include <QtTest>
 #include <QtWidgets>
+
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -22,6 +29,12 @@ QByteArray fileContents()
 {
     QFile file("PrintInfo");
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeContents(const QByteArray& content)
+{
+    QFile file("PrintInfo");
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
 }
 
 void clickPrint(const QDialog& dialog)
@@ -52,7 +65,9 @@ private slots:
     void printSavesAndReportsTheOutput();
     void leavingWithoutPrintSavesNothing_data();
     void leavingWithoutPrintSavesNothing();
-    void unwritableFileWarnsAndStaysOpen();
+    void unwritableFileWarnsAndPrints();
+    void printInfoFileIsBounded();
+    void writableFileInReadOnlyFolder();
 };
 
 void PrintSettingsTest::printSavesAndReportsTheOutput_data()
@@ -116,7 +131,9 @@ void PrintSettingsTest::leavingWithoutPrintSavesNothing()
     QVERIFY(!QFile::exists("PrintInfo"));
 }
 
-void PrintSettingsTest::unwritableFileWarnsAndStaysOpen()
+// A "PrintInfo" that cannot be written does not keep the user from
+// printing: a word that it is not kept, then the print goes on with the texts.
+void PrintSettingsTest::unwritableFileWarnsAndPrints()
 {
     PrintSettingDlg dialog;
     QSignalSpy pdfSpy(&dialog, &PrintSettingDlg::isPdf);
@@ -127,15 +144,82 @@ void PrintSettingsTest::unwritableFileWarnsAndStaysOpen()
         MessageBoxAnswerer answerer;
         clickPrint(dialog);
         QCOMPARE(answerer.seen.title, QString("Error"));
-        QCOMPARE(answerer.seen.text, QString("Fail to save the print information"));
+        QVERIFY(answerer.seen.text.startsWith("The print information could not be saved"));
     }
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(pdfSpy.count(), 0);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(pdfSpy.count(), 1);
+    QCOMPARE(dialog.unsavedTexts(), (QStringList{"Acme", "", "", "", "", "", "", ""}));
 
     QVERIFY(QDir().rmdir("PrintInfo"));
+    dialog.show();
     clickPrint(dialog);
-    QCOMPARE(pdfSpy.count(), 1);
+    QCOMPARE(pdfSpy.count(), 2);
+    QCOMPARE(dialog.unsavedTexts(), QStringList());
     QCOMPARE(fileContents(), QByteArray("Acme\n\n\n\n\n\n\n"));
+}
+
+// Eight short lines: a file far larger, or one that is no file, is refused
+// before it is read; what would be refused is not written either.
+void PrintSettingsTest::printInfoFileIsBounded()
+{
+    QStringList lines;
+    QString error;
+    QVERIFY(writeContents("Acme\n" + QByteArray(PrintInfo::maxFileSize - 5, 'x')));
+    QVERIFY(PrintInfo::read(&lines, "PrintInfo", &error));
+    QCOMPARE(lines.size(), PrintInfo::lineCount);
+    QCOMPARE(lines.first(), QString("Acme"));
+
+    QVERIFY(writeContents("Acme\n" + QByteArray(PrintInfo::maxFileSize - 4, 'x')));
+    lines = QStringList{"kept"};
+    QVERIFY(!PrintInfo::read(&lines, "PrintInfo", &error));
+    QCOMPARE(error, QString("larger than 64 KiB"));
+    QCOMPARE(lines, QStringList{"kept"});
+    QVERIFY(QDir().mkdir("folder"));
+    QVERIFY(!PrintInfo::read(&lines, "folder", &error));
+    QCOMPARE(error, QString("not a regular file"));
+    QVERIFY(!PrintInfo::read(&lines, "/dev/zero", &error));
+    QCOMPARE(error, QString("not a regular file"));
+    QVERIFY(!PrintInfo::read(&lines, "missing", &error));
+    QCOMPARE(error, QString("No such file or directory"));
+
+    QVERIFY(writeContents("old\n"));
+    // 2 bytes a character in UTF-8: twice the limit.
+    const QString longText(PrintInfo::maxFileSize / 8, QChar(0x00e9));
+    QVERIFY(!PrintInfo::write(QVector<QString>(PrintInfo::lineCount, longText).toList()));
+    QCOMPARE(fileContents(), QByteArray("old\n"));
+}
+
+// Where no temporary file can be made beside it, a file the user may write is
+// rewritten in place. Root may write anywhere, so as root the test acts as
+// "nobody", who may enter the folder and write the file, but not the folder.
+void PrintSettingsTest::writableFileInReadOnlyFolder()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("needs POSIX users and permissions");
+#else
+    const QString folder = QDir::currentPath();
+    QVERIFY(writeContents("old\n"));
+    QVERIFY(chmod("PrintInfo", 0666) == 0);
+    const bool root = geteuid() == 0;
+    if (root) {
+        QVERIFY(chmod(QFile::encodeName(folder).constData(), 0755) == 0);
+        if (setegid(65534) != 0 || seteuid(65534) != 0) {
+            QVERIFY(setegid(0) == 0);
+            QSKIP("cannot act as user nobody");
+        }
+    } else {
+        QVERIFY(chmod(QFile::encodeName(folder).constData(), 0555) == 0);
+    }
+    const bool written = PrintInfo::write({"Acme", "", "", "", "", "Panel light"});
+    const bool canCreateHere = QFile("probe").open(QIODevice::WriteOnly);
+    if (root)
+        QVERIFY(seteuid(0) == 0 && setegid(0) == 0);
+    else
+        QVERIFY(chmod(QFile::encodeName(folder).constData(), 0755) == 0);
+    QVERIFY(!canCreateHere); // the folder really was closed
+    QVERIFY(written);
+    QCOMPARE(fileContents(), QByteArray("Acme\n\n\n\n\nPanel light\n\n"));
+#endif
 }
 
 QTEST_MAIN(PrintSettingsTest)

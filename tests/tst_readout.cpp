@@ -12,6 +12,8 @@
 #include <qwt_plot_curve.h>
 #include <qwt_symbol.h>
 
+#include <ctime>
+
 namespace {
 
 QStringList logLines;
@@ -102,7 +104,8 @@ void ReadOutTest::readOutListsComputesAndShowsEveryRecord()
         ColorimetricResult results;
         initPlanckianTable();
         calculateColorParameters(intensity, 401, results, 0, ratio);
-        QStringList expected{MeasurementRecord::name(k), time.toString(Qt::ISODate),
+        QStringList expected{MeasurementRecord::name(k),
+                             time.toString(QStringLiteral("yyyy-MM-dd'T'HH:mm:ss")),
                              QString::number(lux, 'f', 2)};
         expected << MeasurementRecord::itemTexts(results);
         for (double value : intensity)
@@ -118,35 +121,41 @@ void ReadOutTest::readOutListsComputesAndShowsEveryRecord()
     QCOMPARE(curve()->sample(400), QPointF(780, records.at(2).last().toDouble()));
 }
 
-// Rounding, full-range counts and a date the meter holds but no calendar has.
+// Rounding, full-range counts, a date the meter holds but no calendar has, and
+// one that the local clock skips: the meter's time has no zone.
 void ReadOutTest::recordTextForms()
 {
+    const QByteArray zone = qgetenv("TZ");
+    qputenv("TZ", "Europe/Berlin");
+    tzset();
     QByteArray spectrum;
     for (int i = 0; i < 401; ++i)
         spectrum += i == 0 ? ",65535" : i == 1 ? ",0" : ",1000";
     QFile file(dir->filePath("records.txt"));
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.write("2021-12-31T23:59:59,1234.567,1" + spectrum + "\n2021-13-01T00:00:00,0.004,1" +
-               spectrum + "\n");
+               spectrum + "\n2021-03-28T02:30:00,1,1" + spectrum + "\n");
     file.close();
     qputenv("TORVIK_VM_RECORDS", file.fileName().toLocal8Bit());
     press(window.data(), "btn_readData");
+    qputenv("TZ", zone);
+    tzset();
 
     const QList<QStringList>& records = window->records();
     QCOMPARE(records.at(0).mid(0, 3), (QStringList{"NO.000", "2021-12-31T23:59:59", "1234.57"}));
     QCOMPARE(records.at(0).mid(29, 3), (QStringList{"65535", "0", "1000"}));
     QCOMPARE(records.at(1).mid(0, 3), (QStringList{"NO.001", "", "0.00"}));
+    QCOMPARE(records.at(2).mid(0, 2), (QStringList{"NO.002", "2021-03-28T02:30:00"}));
     QVERIFY(records.at(0).at(21).contains(QRegularExpression(R"(^0\.\d{4}$)")));  // x
     QVERIFY(records.at(0).at(3).contains(QRegularExpression(R"(^\d+\.\d{2}$)"))); // CCT
 }
 
 // An empty meter and a failing one: each read-out starts from nothing and
-// keeps what it got.
+// keeps what it got; with nothing left in the list, nothing is shown.
 void ReadOutTest::emptyMeterAndFailure()
 {
     readMeter(window.data(), "5");
     clickRecord(window.data(), 4);
-    const QStringList shown = window->records().at(4);
 
     logLines.clear();
     QCOMPARE(readMeter(window.data(), "0").text, QString::fromUtf8("读取存储数据完成"));
@@ -154,7 +163,14 @@ void ReadOutTest::emptyMeterAndFailure()
     QCOMPARE(table(window.data(), "tableWidget_storedData")->rowCount(), 0);
     QVERIFY(logLines.contains("true"));
     QVERIFY(logLines.contains("The data list is empty!(on_tableWidget_storedData_cellClicked)"));
-    verifyShown(shown); // nothing new to show
+    QCOMPARE(window->currentRecordIndex(), -1);
+    QCOMPARE(window->findChild<QLabel*>("label_dataName")->text(), QString("No data selected"));
+    QCOMPARE(tableColumn(window.data(), "tableWidget_itemData", 2), blanks(27));
+    QCOMPARE(tableColumn(window.data(), "tableWidget_intensityData", 1), blanks(401));
+    QVERIFY(!curve() || curve()->dataSize() == 0);
+    choosePlot(1);
+    QVERIFY(!curve() || curve()->dataSize() == 0);
+    choosePlot(0);
 
     qputenv("TORVIK_VM_FAIL_AT", "2");
     QCOMPARE(readMeter(window.data(), "5").text, QString::fromUtf8("读取存储数据失败"));
@@ -162,6 +178,13 @@ void ReadOutTest::emptyMeterAndFailure()
              (QStringList{"NO.000", "NO.001"}));
     QCOMPARE(window->currentRecordIndex(), 0);
     verifyShown(window->records().at(0));
+
+    choosePlot(1); // a cross, then a read-out that fails at once
+    qputenv("TORVIK_VM_FAIL_AT", "0");
+    QCOMPARE(readMeter(window.data(), "5").text, QString::fromUtf8("读取存储数据失败"));
+    QVERIFY(window->records().isEmpty());
+    QCOMPARE(window->findChild<QLabel*>("label_dataName")->text(), QString("No data selected"));
+    QVERIFY(!curve() || curve()->dataSize() == 0);
 }
 
 // The 10° observer decides u' and v' only, and only for records read with it.
@@ -250,8 +273,10 @@ void ReadOutTest::shortAndLongRecords()
 {
     readMeter(window.data(), "1"); // so that stale values would show
     const QStringList full = window->records().at(0);
-    QStringList longer = full; // one item more: the spectrum is still the last 401
-    longer.insert(29, "extra");
+    // A spreadsheet's own column after the spectrum, as a data file's header
+    // names the entries: the spectrum still starts at entry 29.
+    QStringList longer = full;
+    longer << "a note";
     window->setRecords(
         {{QString()}, full.mid(0, 40), full.mid(0, 3) + full.mid(29), longer, full.mid(0, 20)});
 

@@ -3,8 +3,11 @@
 
 #include "VXGraph.h"
 #include "VXPainter.h"
+#include "helpers/textrecorder.h"
 #include "helpers/windowdriver.h"
+#include "measurementrecord.h"
 #include "printinfo.h"
+#include "reportfonts.h"
 #include "testreport.h"
 
 #include <QComboBox>
@@ -12,6 +15,11 @@
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QXmlStreamReader>
+
+#ifdef Q_OS_UNIX
+#include "helpers/fulldisk.h"
+#endif
 
 namespace {
 
@@ -42,12 +50,72 @@ bool isInk(const QImage& image, QPointF point)
     return qGray(image.pixel(point.toPoint())) < 128;
 }
 
-QString pdfText(const QString& pdf)
+QString pdfText(const QString& pdf, const QStringList& options = {"-layout"})
 {
     QProcess process;
-    process.start("pdftotext", {"-layout", pdf, "-"});
+    process.start("pdftotext", options + QStringList{pdf, "-"});
     process.waitForFinished();
     return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+struct Word
+{
+    QRectF box; // points
+    QString text;
+};
+
+// The words of a PDF with the boxes a PDF reader gives them.
+QList<Word> pdfWords(const QString& pdf)
+{
+    QXmlStreamReader xml(pdfText(pdf, {"-bbox-layout"}));
+    QList<Word> words;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("word"))
+            continue;
+        const auto at = [&xml](const char* name) {
+            return xml.attributes().value(QLatin1String(name)).toDouble();
+        };
+        const QRectF box(QPointF(at("xMin"), at("yMin")), QPointF(at("xMax"), at("yMax")));
+        words << Word{box, xml.readElementText()};
+    }
+    return words;
+}
+
+// Pairs of words whose boxes reach more than 1 pt into each other, leaving
+// out the graphs' scale labels, which meet at the graphs' corners.
+QStringList overlappingWords(const QList<Word>& words, QSizeF page)
+{
+    const QRectF graphs(0.42 * page.width(), 0.30 * page.height(), page.width(),
+                        0.44 * page.height());
+    QStringList overlaps;
+    for (int i = 0; i < words.size(); ++i)
+        for (int j = i + 1; j < words.size(); ++j) {
+            if (graphs.contains(words[i].box.center()) || graphs.contains(words[j].box.center()))
+                continue;
+            const QRectF common = words[i].box.intersected(words[j].box);
+            if (common.width() > 0.5 && common.height() > 1)
+                overlaps << words[i].text + " / " + words[j].text;
+        }
+    return overlaps;
+}
+
+// A record the meter gave, for pages that need one.
+QStringList meterRecord()
+{
+    MainWindow window;
+    readMeter(&window, "1");
+    return window.records().value(0);
+}
+
+// The page of `record` at screen resolution on A4, as the window prints it.
+void paintReport(const QString& pdf, const QStringList& record, const QStringList& printInfo)
+{
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    QPainter painter(&printer);
+    TestReport::paint(&painter, &printer, record, printInfo, QDateTime::currentDateTime());
 }
 
 } // namespace
@@ -95,6 +163,11 @@ private slots:
     void reportPageText();
     void printFlow();
     void nothingPrintableGivesWarning();
+    void informationKeepsToItsRows_data();
+    void informationKeepsToItsRows();
+    void joinedScriptsStayShaped();
+    void hugeValuesStayInsideTheGraph();
+    void printToPdfAsAUserDoes();
 };
 
 void ReportTest::logicalCoordinates()
@@ -293,6 +366,235 @@ void ReportTest::nothingPrintableGivesWarning()
     QCOMPARE(press(&window, "btn_print").text,
              QString("The selected record is incomplete and cannot be printed."));
     QVERIFY(!QFile::exists(PrintInfo::fileName())); // the settings dialog never ran
+}
+
+void ReportTest::informationKeepsToItsRows_data()
+{
+    QTest::addColumn<bool>("traditional");
+    QTest::addColumn<QStringList>("info");
+    // Characters whose glyphs Noto CJK shares with the Kangxi radicals (示 广
+    // 山 日 月 金) and with the CJK radicals supplement (长 马 门 车 龙 黄 青).
+    QTest::newRow("Simplified Chinese") << false
+                                        << QStringList{"深圳市光明照明科技有限公司",
+                                                       "广东省深圳市南山区科技园",
+                                                       "电话 0755-8888 6666",
+                                                       "传真：0755-8888 6667",
+                                                       "质检部 qa@guangming.example.cn",
+                                                       "LED 面板灯（示范样品）",
+                                                       "型号 GM-600 长风 黄龙 青马",
+                                                       "备注：门车日月金"};
+    QTest::newRow("Traditional Chinese") << true
+                                         << QStringList{"臺北市信義區光明照明股份有限公司",
+                                                        "長風路一段 100 號 龜山工業區",
+                                                        "電話 02-2345-6789",
+                                                        "傳真 02-2345-6790",
+                                                        "品保部 qa@example.com.tw",
+                                                        "LED 平板燈（示範樣品）",
+                                                        "型號 GM-600 黃龍 青馬",
+                                                        "備註：門車日月金"};
+    const QString longLatin = "Example Optics and Precision Lighting Measurement Laboratories "
+                              "International Limited, Research and Development Division";
+    QTest::newRow("long Latin") << false
+                                << QStringList{longLatin,     longLatin,        "+1 555 0100",
+                                               "+1 555 0101", "qa@example.com", longLatin,
+                                               "PL-60",       longLatin};
+    QTest::newRow("mixed") << false
+                           << QStringList{"Example 光明 Optics 有限公司",
+                                          "12 Lumen Way 南山区",
+                                          "555-0100",
+                                          "",
+                                          "qa@example.com",
+                                          "Panel 面板灯 light",
+                                          "PL-60 型",
+                                          "  "};
+}
+
+// Every text stays in its row: no box of a PDF reader's reaches more than
+// 1 pt into another, each value sits on its label's baseline (also at a
+// printer's resolution, as in the preview), and Chinese copies as typed.
+void ReportTest::informationKeepsToItsRows()
+{
+    QFETCH(bool, traditional);
+    QFETCH(QStringList, info);
+    ReportFonts::install(traditional ? ReportFonts::Han::Traditional
+                                     : ReportFonts::Han::Simplified);
+    const QStringList record = meterRecord();
+    const QString pdf = dir->filePath("report.pdf");
+    paintReport(pdf, record, info);
+
+    const QList<Word> words = pdfWords(pdf);
+    QVERIFY(words.size() > 100);
+    const QStringList overlaps =
+        overlappingWords(words, QPageSize(QPageSize::A4).size(QPageSize::Point));
+    QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join("; ")));
+    const QString text = pdfText(pdf, {"-raw"}).simplified();
+    for (const QString& line : info)
+        QVERIFY2(text.contains(line.simplified()), qPrintable(line));
+
+    for (int dpi : {96, 1200}) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        printer.setResolution(dpi);
+        TextRecorder page(printer);
+        {
+            QPainter painter(&page);
+            TestReport::paint(&painter, &printer, record, info, QDateTime::currentDateTime());
+        }
+        const qreal point = dpi / 72.0;
+        QList<qreal> labelBaselines;
+        qreal ascent = 0, descent = 0;
+        for (const RecordedText& item : page.items)
+            if (QStringList{"Name", "Add", "Tel", "Fax", "E-mail", "Sample Name", "Sample Model",
+                            "Remarks"}
+                    .contains(item.text)) {
+                labelBaselines << item.baseline.y();
+                ascent = item.ascent;
+                descent = item.descent;
+            }
+        QCOMPARE(labelBaselines.size(), 8);
+        for (const RecordedText& item : page.items) {
+            const qreal halfRow = 0.0075 * page.height();
+            if (item.baseline.x() < 0.3 * page.width() ||
+                item.baseline.y() < labelBaselines.first() - halfRow ||
+                item.baseline.y() > labelBaselines.last() + halfRow)
+                continue; // not a company or sample value
+            qreal nearest = 1e9;
+            for (qreal baseline : labelBaselines)
+                if (qAbs(item.baseline.y() - baseline) < qAbs(nearest))
+                    nearest = item.baseline.y() - baseline;
+            QVERIFY2(qAbs(nearest) <= point, qPrintable(QString("%1 at %2 dpi: %3 pt off")
+                                                            .arg(item.text)
+                                                            .arg(dpi)
+                                                            .arg(nearest / point)));
+            // No further up or down than the label's line.
+            QVERIFY2(item.ascent <= ascent + point && item.descent <= descent + point,
+                     qPrintable(QString("%1 at %2 dpi: %3/%4 against %5/%6")
+                                    .arg(item.text)
+                                    .arg(dpi)
+                                    .arg(item.ascent)
+                                    .arg(item.descent)
+                                    .arg(ascent)
+                                    .arg(descent)));
+        }
+    }
+    ReportFonts::install(ReportFonts::Han::Simplified);
+}
+
+// Latin letters keep their own glyphs (a ligature would lose "ti" when the PDF
+// is searched), while Arabic is joined: a PDF reader finds its contextual forms.
+void ReportTest::joinedScriptsStayShaped()
+{
+    const QString arabic = QString::fromUtf8("شركة النور للإضاءة");
+    const QString pdf = dir->filePath("arabic.pdf");
+    paintReport(pdf, meterRecord(),
+                {arabic, "Optics Ltd", "", "", "", "Tri-stimulus fitting", "", ""});
+    const QString text = pdfText(pdf);
+    QVERIFY(text.contains("Tri-stimulus fitting"));
+    static const QRegularExpression nameRow("Name +(\\S[^\\n]*)");
+    const QString typed =
+        nameRow.match(text).captured(1).remove(QChar(0x202B)).remove(QChar(0x202C));
+    bool contextualForms = false;
+    for (QChar c : typed)
+        contextualForms = contextualForms || (c.unicode() >= 0xFE70 && c.unicode() <= 0xFEFF);
+    QVERIFY2(contextualForms, qPrintable(typed));
+    QCOMPARE(typed.normalized(QString::NormalizationForm_KC).simplified(), arabic);
+}
+
+// Values far beyond the scale neither draw across the page nor break the PDF.
+void ReportTest::hugeValuesStayInsideTheGraph()
+{
+    QScopedPointer<VXPainter> page(painterOnImage());
+    VXGraph graph;
+    graph.setGraphType(VXGraph::LineGraph);
+    graph.setAxisScale(1, 380, 780, 4);
+    graph.setAxisScale(2, 0, 70000, 7);
+    graph.setLineGraphData(QPolygonF(QVector<QPointF>{
+        {380, 100}, {480, 1e25}, {580, -3e38}, {680, 75000}, {730, 1e6}, {780, 500}}));
+    page->drawGraph(20, 40, 60, 20, &graph);
+    const QRect frame = page->drawingArea().toRect();
+    finishImage();
+    QImage outside = image.copy();
+    QPainter blank(&outside);
+    blank.fillRect(frame.adjusted(-1, -1, 1, 1), Qt::white);
+    blank.fillRect(QRect(0, frame.top() - 30, outside.width(), 30), Qt::white); // the title
+    blank.fillRect(QRect(0, frame.bottom(), outside.width(), 30), Qt::white);   // x labels
+    blank.fillRect(QRect(0, frame.top() - 10, frame.left(), frame.height() + 20), Qt::white);
+    blank.end();
+    QCOMPARE(inkOf(outside), QRect());
+    QVERIFY(!inkOf(image.copy(frame.adjusted(2, 2, -2, -2))).isNull()); // the line itself
+
+    QStringList record = meterRecord();
+    const QStringList values{"1e25", "-1e25", "3.4e38", "1e300", "inf", "-inf", "nan", "75000"};
+    for (int k = 0; k < values.size(); ++k)
+        record[29 + 37 * k] = values.at(k);
+    record[MeasurementRecord::entryX] = "1e30";
+    record[MeasurementRecord::entryU + 1] = "-inf";
+    const QString pdf = dir->filePath("huge.pdf");
+    paintReport(pdf, record, QVector<QString>(PrintInfo::lineCount).toList());
+    QProcess reader;
+    reader.start("pdftotext", {pdf, "-"});
+    QVERIFY(reader.waitForFinished());
+    QCOMPARE(reader.exitCode(), 0);
+    QCOMPARE(QString::fromUtf8(reader.readAllStandardError()), QString());
+    QVERIFY(QString::fromUtf8(reader.readAllStandardOutput()).contains("SPECTRUM"));
+}
+
+// "Print" to PDF through the preview's own print button, as a user does: the
+// report is written, or the window says where it could not be; information
+// that cannot be kept for next time is printed all the same.
+void ReportTest::printToPdfAsAUserDoes()
+{
+    MainWindow window;
+    window.show();
+    readMeter(&window, "2");
+    const auto printPdf = [&window]() {
+        QStringList messages;
+        bool printing = false;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+                messages << box->text();
+                QMetaObject::invokeMethod(box->buttons().value(0), "click", Qt::QueuedConnection);
+            } else if (modal && modal->inherits("QPrintDialog")) {
+                QMetaObject::invokeMethod(modal, "accept", Qt::QueuedConnection);
+            } else if (auto* preview = qobject_cast<QPrintPreviewDialog*>(modal)) {
+                if (!printing)
+                    QMetaObject::invokeMethod(preview, "_q_print", Qt::QueuedConnection);
+                printing = true;
+            } else if (modal && modal->inherits("PrintSettingDlg")) {
+                modal->findChild<QLineEdit*>("lineEdit_company")->setText("Example Optics Ltd");
+                modal->findChild<QComboBox*>("comboBox")->setCurrentIndex(0);
+                QMetaObject::invokeMethod(modal->findChild<QPushButton*>("btn_print"), "click",
+                                          Qt::QueuedConnection);
+            }
+        });
+        poll.start(5);
+        window.findChild<QPushButton*>("btn_print")->click();
+        return messages;
+    };
+    const QString report = QDir::current().filePath("Report");
+    const QString notWritten = QString("The report could not be written to \"%1\".").arg(report);
+
+    QCOMPARE(printPdf(), QStringList());
+    QVERIFY(pdfText(report).contains("Example Optics Ltd"));
+
+    QVERIFY(QFile::remove(report) && QDir().mkdir(report)); // a folder in its place
+    QCOMPARE(printPdf(), QStringList{notWritten});
+    QVERIFY(QFileInfo(report).isDir() && QDir().rmdir(report));
+
+#ifdef Q_OS_UNIX
+    // A disk that fills after a few kilobytes: no broken file is left.
+    QCOMPARE(onDiskFullAfter(4096, printPdf), QStringList{notWritten});
+    QVERIFY(!QFile::exists(report));
+#endif
+
+    // Information that cannot be kept is printed all the same.
+    QVERIFY(QFile::remove(PrintInfo::fileName()) && QDir().mkdir(PrintInfo::fileName()));
+    const QStringList unsaved = printPdf();
+    QCOMPARE(unsaved.size(), 1);
+    QVERIFY(unsaved.first().startsWith("The print information could not be saved"));
+    QVERIFY(pdfText(report).contains("Example Optics Ltd"));
 }
 
 QTEST_MAIN(ReportTest)

@@ -10,6 +10,7 @@
 #include <QtTest>
 #include <algorithm>
 #include <cstring>
+#include <ctime>
 
 namespace {
 const char* const meterVariables[] = {"TORVIK_VM_RECORDS",      "TORVIK_VM_RECORD_COUNT",
@@ -62,7 +63,7 @@ class VirtualMeterTest : public QObject
     {
         QCOMPARE(got.result, 1);
         QCOMPARE(got.time, QDateTime(QDate(want.year, want.month, want.day),
-                                     QTime(want.hour, want.minute, want.second)));
+                                     QTime(want.hour, want.minute, want.second), Qt::UTC));
         QVERIFY(sameBits(got.illuminance, want.illuminance));
         QVERIFY(sameBits(got.ratio, want.ratio));
         for (int i = 0; i < 401; ++i)
@@ -80,6 +81,11 @@ class VirtualMeterTest : public QObject
 private slots:
     void initTestCase()
     {
+        // A zone with daylight saving, so that the meter's times meet its gaps.
+        qputenv("TZ", "Europe/Berlin");
+        tzset();
+        QVERIFY2(!QDateTime(QDate(2021, 3, 28), QTime(2, 30)).isValid(),
+                 "the local zone has no daylight-saving gap on 2021-03-28");
         QVERIFY(dir.isValid());
         QTest::ignoreMessage(QtDebugMsg, "\"Succeeded in loading Dll(libTorvikUSB.so)!\"");
         engine = new LuxEngine(nullptr);
@@ -97,6 +103,7 @@ private slots:
 
     void factoryMemoryHoldsRealisticRecords();
     void recordCountAndFileRoundTrip();
+    void meterTimesStayAsStored();
     void badConfigurationServesNoRecords_data();
     void badConfigurationServesNoRecords();
     void disconnectedMeterFailsEverything();
@@ -166,6 +173,35 @@ void VirtualMeterTest::recordCountAndFileRoundTrip()
     QVERIFY(std::isinf(r.ratio));
     QCOMPARE(r.intensity[400], 65535.0);
     QCOMPARE(read(1).result, 0);
+}
+
+// The meter's clock knows no zone: whatever it stored comes back field for
+// field, also in the local daylight-saving gap and the repeated hour.
+void VirtualMeterTest::meterTimesStayAsStored()
+{
+    const QList<QDateTime> stamps{
+        QDateTime(QDate(2021, 3, 28), QTime(2, 30, 0), Qt::UTC),   // local gap
+        QDateTime(QDate(2021, 3, 28), QTime(2, 0, 0), Qt::UTC),    // its first second
+        QDateTime(QDate(2021, 10, 31), QTime(2, 30, 0), Qt::UTC),  // local hour twice
+        QDateTime(QDate(2024, 2, 29), QTime(23, 59, 59), Qt::UTC), // plain
+    };
+    QByteArray text;
+    for (const QDateTime& stamp : stamps) {
+        text += stamp.toString("yyyy-MM-ddTHH:mm:ss").toLatin1() + ",100,1";
+        for (int i = 0; i < 401; ++i)
+            text += ",7";
+        text += "\n";
+    }
+    qputenv("TORVIK_VM_RECORDS", writeFile("times.txt", text).toLocal8Bit());
+    const QList<Record> records = readAll();
+    QCOMPARE(records.size(), stamps.size());
+    for (int k = 0; k < stamps.size(); ++k) {
+        const QDateTime& got = records[k].time;
+        QVERIFY2(got.isValid(), qPrintable(stamps[k].toString(Qt::ISODate)));
+        QCOMPARE(got.timeSpec(), Qt::UTC);
+        QCOMPARE(got.date(), stamps[k].date());
+        QCOMPARE(got.time(), stamps[k].time());
+    }
 }
 
 void VirtualMeterTest::badConfigurationServesNoRecords_data()

@@ -7,6 +7,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 
 #include <cmath>
@@ -15,6 +16,8 @@
 namespace {
 
 constexpr int usageError = 2;
+// 401 lines of a few dozen characters; far more than that is not a spectrum.
+constexpr qint64 maxSpectrumFileSize = 1024 * 1024;
 
 const char* const slotNames[ColorimetricResultSize] = {
     "x",   "y",   "u_prime", "v_prime", "cct", "duv", "X",  "Y",  "Z",  "dominant_wavelength",
@@ -26,8 +29,33 @@ struct Failure
     QString message;
 };
 
+// A control character (a NUL above all) would end the text early for the
+// number parser, which then takes "10<NUL>00" as 10.
+bool hasControlCharacter(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.category() == QChar::Other_Control)
+            return true;
+    return false;
+}
+
+// The text as it can be shown in a message: control characters as \xHH.
+QString visible(const QString& text)
+{
+    QString shown;
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            shown += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
+        else
+            shown += c;
+    }
+    return shown;
+}
+
 bool parseNumber(const QString& text, double* value)
 {
+    if (hasControlCharacter(text))
+        return false;
     bool ok = false;
     *value = QLocale::c().toDouble(text, &ok);
     return ok && std::isfinite(*value);
@@ -37,37 +65,52 @@ bool parseNumber(const QString& text, double* value)
 // end are ignored.
 void readSpectrum(const QString& path, double* spectrum)
 {
+    // Devices and pipes could feed the reader without end (/dev/zero); a
+    // spectrum is a file.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        throw Failure{path + QStringLiteral(": not a regular file")};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw Failure{QStringLiteral("%1: cannot read the file: %2").arg(path, file.errorString())};
-    QList<QByteArray> lines = file.readAll().split('\n');
+    const QString tooLarge = path + QStringLiteral(": larger than 1 MiB, not a spectrum file");
+    if (file.size() > maxSpectrumFileSize)
+        throw Failure{tooLarge};
+    const QByteArray content = file.read(maxSpectrumFileSize + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw Failure{QStringLiteral("%1: cannot read the file: %2").arg(path, file.errorString())};
+    if (content.size() > maxSpectrumFileSize)
+        throw Failure{tooLarge};
+    QList<QByteArray> lines = content.split('\n');
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
         lines.removeLast();
 
     const auto fail = [&](int line, const QString& what) {
-        return Failure{QStringLiteral("%1:%2: %3").arg(path).arg(line).arg(what)};
+        return Failure{QStringLiteral("%1:%2: %3").arg(path, QString::number(line), what)};
     };
     for (int k = 0; k < lines.size(); ++k) {
         const int line = k + 1;
         if (k == measurementCount)
             throw fail(line, QStringLiteral("more than %1 values (380 to 780 nm in 1-nm steps)")
                                  .arg(measurementCount));
-        const QString text = QString::fromUtf8(lines[k]).trimmed();
+        // Sized, so that a NUL byte stays in the text instead of ending it.
+        const QString text = QString::fromUtf8(lines[k].constData(), lines[k].size()).trimmed();
         if (text.isEmpty())
             throw fail(line, QStringLiteral("empty line"));
         const QStringList fields = text.split(QLatin1Char(','));
         if (fields.size() > 2)
-            throw fail(line, QStringLiteral("'%1': expected \"value\" or \"nm,value\"").arg(text));
+            throw fail(
+                line,
+                QStringLiteral("'%1': expected \"value\" or \"nm,value\"").arg(visible(text)));
         if (fields.size() == 2) {
             double nm;
             if (!parseNumber(fields[0].trimmed(), &nm) || nm != 380 + k)
                 throw fail(line, QStringLiteral("wavelength '%1', expected %2 nm")
-                                     .arg(fields[0].trimmed())
-                                     .arg(380 + k));
+                                     .arg(visible(fields[0].trimmed()), QString::number(380 + k)));
         }
         const QString value = fields.last().trimmed();
         if (!parseNumber(value, &spectrum[k]))
-            throw fail(line, QStringLiteral("'%1' is not a number").arg(value));
+            throw fail(line, QStringLiteral("'%1' is not a number").arg(visible(value)));
     }
     if (lines.size() < measurementCount)
         throw fail(qMax(1, int(lines.size())), QStringLiteral("the file ends after %1 of %2 values "
@@ -80,7 +123,7 @@ double numberOption(const QString& name, const QString& text)
 {
     double value;
     if (!parseNumber(text, &value))
-        throw Failure{QStringLiteral("%1 '%2' is not a number").arg(name, text)};
+        throw Failure{QStringLiteral("%1 '%2' is not a number").arg(name, visible(text))};
     return value;
 }
 
@@ -147,7 +190,8 @@ int main(int argc, char* argv[])
         };
         const QString observerText = value("observer", 1, "0");
         if (observerText != QLatin1String("0") && observerText != QLatin1String("1"))
-            throw Failure{QStringLiteral("observer '%1' must be 0 or 1").arg(observerText)};
+            throw Failure{
+                QStringLiteral("observer '%1' must be 0 or 1").arg(visible(observerText))};
         const int observer = observerText.toInt();
         const double ratio = numberOption(QStringLiteral("ratio"), value("ratio", 2, "1"));
         const double lux =

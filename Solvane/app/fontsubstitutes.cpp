@@ -1,23 +1,23 @@
 #include "fontsubstitutes.h"
 
+#include "reportfonts.h"
+
 #include <QFont>
 #include <QStringList>
 
-void installFontSubstitutes()
+void installFontSubstitutes(int language)
 {
+    const bool traditional = language == 1;
+    ReportFonts::install(traditional ? ReportFonts::Han::Traditional
+                                     : ReportFonts::Han::Simplified);
 #ifndef Q_OS_WIN
+    const QString region = traditional ? QStringLiteral("TC") : QStringLiteral("SC");
     const QStringList sans = {
-        QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
+        QStringLiteral("Noto Sans CJK ") + region, QStringLiteral("Source Han Sans ") + region,
         QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("Droid Sans Fallback")};
-    const QStringList serif = {
-        QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Source Han Serif SC"),
-        QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC")};
-    QFont::insertSubstitutions(QStringLiteral("微软雅黑"), sans);
-    QFont::insertSubstitutions(QStringLiteral("Microsoft YaHei"), sans);
-    QFont::insertSubstitutions(QStringLiteral("宋体"), serif);
-    QFont::insertSubstitutions(QStringLiteral("SimSun"), serif);
-    // Carlito has Calibri's metrics.
-    QFont::insertSubstitutions(QStringLiteral("Calibri"),
-                               {QStringLiteral("Carlito"), QStringLiteral("DejaVu Sans")});
+    for (const QString& family : {QStringLiteral("微软雅黑"), QStringLiteral("Microsoft YaHei")}) {
+        QFont::removeSubstitutions(family);
+        QFont::insertSubstitutions(family, sans);
+    }
 #endif
 }

@@ -12,22 +12,20 @@ int main(int argc, char* argv[])
 {
     qSetMessagePattern("%{file}:%{line} %{function} [%{category}] %{message}");
     QApplication a(argc, argv);
-    installFontSubstitutes();
+    installFontSubstitutes(savedLanguageIndex());
 
-    // One instance per desktop: the semaphore serialises two starts, the
+    // Before the guard, so that even the refusal's button speaks the language.
+    QTranslator translator, qtTranslator;
+    installTranslators(savedLanguageIndex(), translator, qtTranslator);
+
+    // One instance per user: the semaphore serialises two starts, the
     // shared-memory segment marks the running one.
-    QSystemSemaphore guard("BOXKey", 1, QSystemSemaphore::Open);
-    QSharedMemory marker("SystemObject");
+    QSystemSemaphore guard(instanceGuardKey(), 1, QSystemSemaphore::Open);
+    QSharedMemory marker(instanceMarkerKey());
     if (!claimInstanceMarker(marker, guard, 3000)) {
         showAlreadyRunning();
         return 0;
     }
-
-    QTranslator translator;
-    const QString catalogue = languageCatalogue(savedLanguageIndex());
-    if (!catalogue.isEmpty())
-        translator.load(catalogue);
-    QCoreApplication::installTranslator(&translator);
 
     MainWindow w;
     w.show();

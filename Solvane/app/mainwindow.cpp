@@ -31,6 +31,7 @@
 #include <qwt_scale_engine.h>
 #include <qwt_symbol.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -342,10 +343,11 @@ void MainWindow::on_btn_readData_clicked()
                                   : QStringLiteral("读取存储数据失败");
             break;
         }
-        dataList.append({MeasurementRecord::name(k), time.toString(Qt::ISODate)});
+        const QString date = MeasurementRecord::dateText(time);
+        dataList.append({MeasurementRecord::name(k), date});
         calculateItems(k, illuminance, intensity, MeasurementRecord::spectrumLength, ratio,
                        ui->comboBox_observer->currentIndex());
-        dataList[k].insert(1, time.toString(Qt::ISODate));
+        dataList[k].insert(1, date);
         appendStoredRow(ui->tableWidget_storedData, dataList.at(k));
     }
     QApplication::restoreOverrideCursor();
@@ -384,6 +386,7 @@ void MainWindow::on_tableWidget_storedData_cellClicked(int row, int column)
     qDebug() << dataList.isEmpty();
     if (dataList.isEmpty()) {
         qDebug() << "The data list is empty!(on_tableWidget_storedData_cellClicked)";
+        showNoRecord();
         return;
     }
     if (row < 0 || row >= dataList.size())
@@ -391,6 +394,21 @@ void MainWindow::on_tableWidget_storedData_cellClicked(int row, int column)
     currentDataOrdinal = row;
     updateTestItemTable(ui->tableWidget_itemData, dataList.at(row));
     updateIntensityTable(ui->tableWidget_intensityData, dataList.at(row));
+}
+
+// The panels as at start: a record no longer in the list is not shown.
+void MainWindow::showNoRecord()
+{
+    currentDataOrdinal = -1;
+    ui->label_dataName->setText(tr("No data selected"));
+    for (int row = 0; row < ui->tableWidget_itemData->rowCount(); ++row)
+        ui->tableWidget_itemData->setItem(row, 2,
+                                          valueItem(QString(), Qt::AlignRight | Qt::AlignVCenter));
+    for (int row = 0; row < ui->tableWidget_intensityData->rowCount(); ++row)
+        ui->tableWidget_intensityData->setItem(row, 1, valueItem(QString(), Qt::AlignCenter));
+    spectroCurve->detach();
+    spectroCurve->setSamples(QVector<QPointF>());
+    ui->qwtPlot->replot();
 }
 
 void MainWindow::updateStoredItemTable(QTableWidget* table, QList<QStringList> data)
@@ -512,8 +530,29 @@ void MainWindow::on_btn_open_clicked()
     stream.setFileDirectory(path);
     QStringList tag;
     QList<QStringList> records;
+    QString failure;
     if (!stream.readSolvaneData(&tag, &records)) {
-        QMessageBox::warning(this, tr("Error"), tr("Fail to open the file"), QMessageBox::Ok);
+        switch (stream.readError()) {
+        case TKIOStream::ReadError::NotDataFile:
+            failure = tr("This file is not a Solvane data file.");
+            break;
+        case TKIOStream::ReadError::NotAFile:
+            failure = tr("Only files can be opened, not folders or devices.");
+            break;
+        case TKIOStream::ReadError::TooLarge:
+            failure = tr("This file is far larger than a Solvane data file can be.");
+            break;
+        default:
+            failure = tr("Fail to open the file");
+            break;
+        }
+    } else if (std::all_of(records.cbegin(), records.cend(), [](const QStringList& record) {
+                   return record.size() == 1 && record.first().isEmpty();
+               })) {
+        failure = tr("This file holds no records."); // nothing, or blank lines only
+    }
+    if (!failure.isEmpty()) {
+        QMessageBox::warning(this, tr("Error"), failure, QMessageBox::Ok);
         return;
     }
     setRecords(records);
@@ -556,18 +595,48 @@ void MainWindow::on_btn_print_clicked()
     }
     QPrintPreviewDialog preview(&printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, &MainWindow::print);
+    pdfOutcome = PdfOutcome::NotWritten;
     preview.exec();
+    if (pdfOutcome == PdfOutcome::Failed)
+        QMessageBox::warning(this, tr("Error"),
+                             tr("The report could not be written to \"%1\".")
+                                 .arg(QDir::toNativeSeparators(printer.outputFileName())),
+                             QMessageBox::Ok);
+}
+
+// The PDF writer does not report a file it could not write in full; the file
+// itself tells. A broken one is removed, an old one that could not be
+// replaced stays.
+void MainWindow::checkPdfOutput(QPrinter* printer, bool painted)
+{
+    if (printer->outputFormat() != QPrinter::PdfFormat || !printer->paintEngine() ||
+        printer->paintEngine()->type() != QPaintEngine::Pdf)
+        return; // the preview's own rendering
+    const QString file = printer->outputFileName();
+    if (painted && TestReport::isCompletePdf(file)) {
+        pdfOutcome = PdfOutcome::Written;
+        return;
+    }
+    pdfOutcome = PdfOutcome::Failed;
+    if (painted && QFileInfo(file).isFile())
+        QFile::remove(file);
 }
 
 // The page stays blank without the print information or a printable record.
+// Information that could not be saved is printed as it was accepted, not as
+// an older file has it.
 void MainWindow::print(QPrinter* printer)
 {
     QPainter painter(printer);
-    QStringList printInfo;
+    QStringList printInfo = printSettingDlg.unsavedTexts();
     const QStringList* record = selectedRecord();
-    if (!PrintInfo::read(&printInfo) || !record)
-        return;
-    TestReport::paint(&painter, printer, *record, printInfo, QDateTime::currentDateTime());
+    if (printInfo.isEmpty() && !PrintInfo::read(&printInfo))
+        printInfo.clear();
+    if (!printInfo.isEmpty() && record && painter.isActive())
+        TestReport::paint(&painter, printer, *record, printInfo, QDateTime::currentDateTime());
+    const bool painted = painter.isActive();
+    painter.end();
+    checkPdfOutput(printer, painted);
 }
 
 // The manual beside the data the user works with: in the working directory.

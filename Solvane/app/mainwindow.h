@@ -93,6 +93,8 @@ private:
     void changeGraphToDiagram(double yMax, double xMax, const QString& picture);
     void updatePlotChromaticity(int xEntry, const char* xLabel, const char* yLabel);
     const QStringList* selectedRecord() const;
+    void showNoRecord();
+    void checkPdfOutput(QPrinter* printer, bool painted);
 
     Ui::MainWindow* ui;
     LuxEngine* luxEngine;
@@ -105,4 +107,11 @@ private:
     int currentDataOrdinal;
     int runningLanguage; // the language this instance started in
     bool isPdf = false;
+    // What became of the PDF file of the last print.
+    enum class PdfOutcome
+    {
+        NotWritten,
+        Written,
+        Failed
+    } pdfOutcome = PdfOutcome::NotWritten;
 };

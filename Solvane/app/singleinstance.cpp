@@ -1,10 +1,37 @@
 #include "singleinstance.h"
 
 #include <QDeadlineTimer>
+#include <QDebug>
 #include <QMessageBox>
 #include <QSharedMemory>
 #include <QSystemSemaphore>
 #include <QThread>
+
+#ifndef Q_OS_WIN
+#include <unistd.h>
+#endif
+
+namespace {
+// The user's identity: the user id on Unix, the user name on Windows.
+QString userIdentity()
+{
+#ifdef Q_OS_WIN
+    return qEnvironmentVariable("USERNAME");
+#else
+    return QString::number(::getuid());
+#endif
+}
+} // namespace
+
+QString instanceGuardKey()
+{
+    return "BOXKey-" + userIdentity();
+}
+
+QString instanceMarkerKey()
+{
+    return "SystemObject-" + userIdentity();
+}
 
 bool claimInstanceMarker(QSharedMemory& marker)
 {
@@ -19,10 +46,20 @@ bool claimInstanceMarker(QSharedMemory& marker)
 bool claimInstanceMarker(QSharedMemory& marker, QSystemSemaphore& guard, int milliseconds)
 {
     const QDeadlineTimer deadline(milliseconds);
+    bool reported = false;
     for (;;) {
-        guard.acquire();
+        // Without the semaphore two starts may race, which only risks a
+        // spurious refusal; refusing every start would lock the user out.
+        // Releasing what was not acquired would let two holders in later.
+        const bool locked = guard.acquire();
+        if (!locked && !reported) {
+            qWarning() << "single-instance semaphore not acquired, the marker decides alone:"
+                       << guard.errorString();
+            reported = true;
+        }
         const bool claimed = claimInstanceMarker(marker);
-        guard.release();
+        if (locked)
+            guard.release();
         if (claimed || deadline.hasExpired())
             return claimed;
         QThread::msleep(100);

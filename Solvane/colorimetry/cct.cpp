@@ -4,6 +4,7 @@
 #include "tristimulus.h"
 
 #include <cmath>
+#include <limits>
 
 PlanckianPoint PlanckianTable[planckianTableRows];
 
@@ -72,6 +73,13 @@ void initPlanckianTable()
 
 void calculateCCT(double u, double v, double* cct, double* duv)
 {
+    // No chromaticity, no temperature: the search would end at the table's
+    // last row and pass that off as a result.
+    if (!std::isfinite(u) || !std::isfinite(v)) {
+        *cct = *duv = std::numeric_limits<double>::quiet_NaN();
+        return;
+    }
+
     int k = 0;
     while (k < planckianTableRows && !onPositiveSide(u, v, PlanckianTable[k]))
         ++k;

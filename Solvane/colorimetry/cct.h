@@ -24,5 +24,6 @@ void planckianLocusPoint(double T, double* u, double* v, double* t);
 void isotemperatureSlope(double T, double X, double Y, double Z, double* t);
 
 // CCT in whole kelvin (1800 … 21800) of the CIE 1960 chromaticity (u, v) and
-// its signed distance from the locus: negative below, positive above.
+// its signed distance from the locus: negative below, positive above. Both
+// NaN when u or v is NaN or infinite.
 void calculateCCT(double u, double v, double* cct, double* duv);

@@ -34,27 +34,38 @@ void calculateColorParameters(const double* intensity, int dataCount, double* re
     double lambdaD = undetermined;
     calculateDominantWavelength(x, y, &lambdaD);
 
-    double cct, duv;
-    calculateCCT(u, v, &cct, &duv);
+    // Without a chromaticity (no light, or sums out of range) there is no
+    // temperature, no distance from the locus and no reference to render against.
+    const bool determined =
+        std::isfinite(x) && std::isfinite(y) && std::isfinite(u) && std::isfinite(v);
+    double cct = undetermined, duv = undetermined;
+    if (determined) {
+        calculateCCT(u, v, &cct, &duv);
 
-    double ur, vr, cr, dr;
-    double Uref[testColorSampleCount], Vref[testColorSampleCount], Wref[testColorSampleCount];
-    calculateReferenceIlluminant(cct, &ur, &vr, &cr, &dr, Uref, Vref, Wref);
-    double Utest[testColorSampleCount], Vtest[testColorSampleCount], Wtest[testColorSampleCount];
-    calculateTestSampleUVW(intensity, dataCount, u, v, ur, vr, cr, dr, Utest, Vtest, Wtest);
+        double ur, vr, cr, dr;
+        double Uref[testColorSampleCount], Vref[testColorSampleCount], Wref[testColorSampleCount];
+        calculateReferenceIlluminant(cct, &ur, &vr, &cr, &dr, Uref, Vref, Wref);
+        double Utest[testColorSampleCount], Vtest[testColorSampleCount],
+            Wtest[testColorSampleCount];
+        calculateTestSampleUVW(intensity, dataCount, u, v, ur, vr, cr, dr, Utest, Vtest, Wtest);
 
-    double ra = 0;
-    for (int j = 0; j < testColorSampleCount; ++j) {
-        const double dU = Uref[j] - Utest[j];
-        const double dV = Vref[j] - Vtest[j];
-        const double dW = Wref[j] - Wtest[j];
-        const double deltaE = std::pow(dU * dU + dV * dV + dW * dW, 0.5);
-        const double r = 100 - 4.6 * deltaE;
-        results[SlotR1 + j] = r;
-        if (j < 8)
-            ra += r;
+        double ra = 0;
+        for (int j = 0; j < testColorSampleCount; ++j) {
+            const double dU = Uref[j] - Utest[j];
+            const double dV = Vref[j] - Vtest[j];
+            const double dW = Wref[j] - Wtest[j];
+            const double deltaE = std::pow(dU * dU + dV * dV + dW * dW, 0.5);
+            const double r = 100 - 4.6 * deltaE;
+            results[SlotR1 + j] = r;
+            if (j < 8)
+                ra += r;
+        }
+        results[SlotRa] = ra * 0.125;
+    } else {
+        for (int j = 0; j < testColorSampleCount; ++j)
+            results[SlotR1 + j] = undetermined;
+        results[SlotRa] = undetermined;
     }
-    results[SlotRa] = ra * 0.125;
 
     results[SlotX1931] = x;
     results[SlotY1931] = y;

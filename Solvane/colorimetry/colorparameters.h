@@ -29,6 +29,8 @@ constexpr double tristimulusDivisor = 13.785;
 // intensity: 401 values, 380–780 nm; dataCount: how many of them the test side
 // of the rendering step uses. observer 0 (2°) or 1 (10°) decides slots 2 and 3
 // only; everything else is 2°. Call initPlanckianTable first. Quantities that
-// are not determined (zero tristimulus sum, purple chromaticity) are NaN.
+// are not determined are NaN: without a 2° chromaticity (tristimulus sums zero
+// or out of range) everything derived from it, from x, y to R15; purple light
+// has no dominant wavelength.
 void calculateColorParameters(const double* intensity, int dataCount, double* results, int observer,
                               double ratio);

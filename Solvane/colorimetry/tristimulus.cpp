@@ -3,6 +3,9 @@
 #include "cietables.h"
 #include "spectralgrid.h"
 
+#include <cmath>
+#include <limits>
+
 int currentObserver = 0;
 
 namespace {
@@ -76,8 +79,9 @@ void calculateTristimulus(const double* spectrum, int count, double* X, double* 
 
 void chromaticityXY(double X, double Y, double Z, double* x, double* y)
 {
+    // An overflowing sum would give x = y = 0, a point that is not the light's.
     const double sum = X + Y + Z;
-    if (sum != 0) {
+    if (sum != 0 && std::isfinite(sum)) {
         *x = X / sum;
         *y = Y / sum;
     }
@@ -86,6 +90,10 @@ void chromaticityXY(double X, double Y, double Z, double* x, double* y)
 void chromaticityUV(double X, double Y, double Z, double* u, double* v)
 {
     const double denominator = X + 15 * Y + 3 * Z;
+    if (std::isinf(denominator)) {
+        *u = *v = std::numeric_limits<double>::quiet_NaN();
+        return;
+    }
     *u = 4 * X / denominator;
     *v = 6 * Y / denominator;
 }

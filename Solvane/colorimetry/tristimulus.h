@@ -15,9 +15,10 @@ constexpr double dominantWhite = 0.3333333;
 // gives zeros.
 void calculateTristimulus(const double* spectrum, int count, double* X, double* Y, double* Z);
 
-// CIE 1931 x, y; written only when X + Y + Z is not zero.
+// CIE 1931 x, y; written only when X + Y + Z is neither zero nor infinite.
 void chromaticityXY(double X, double Y, double Z, double* x, double* y);
-// CIE 1960 u, v; no guard.
+// CIE 1960 u, v; NaN when X + 15Y + 3Z overflows, otherwise no guard (a zero
+// denominator gives NaN or infinity).
 void chromaticityUV(double X, double Y, double Z, double* u, double* v);
 // CIE 1976 u', v' from x, y; written only when -2x + 12y + 3 is not zero.
 void chromaticityUV1976(double x, double y, double* uPrime, double* vPrime);

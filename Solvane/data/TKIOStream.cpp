@@ -1,8 +1,12 @@
 #include "TKIOStream.h"
 
+#include "measurementrecord.h"
+
 #include <QDebug>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
+#include <QTextCodec>
 #include <QTextStream>
 
 TKIOStream::TKIOStream(QObject* parent) : QObject(parent) {}
@@ -15,8 +19,12 @@ void TKIOStream::setFileDirectory(QString dir)
 bool TKIOStream::writeSolvaneData(QStringList tag, QList<QStringList> data)
 {
     QSaveFile file(path);
+    // A user may be allowed to write the file but not to create the temporary
+    // one beside it; the file is then written in place.
+    file.setDirectWriteFallback(true);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
         qDebug() << "打开文件失败!   错误原因:" << file.errorString();
+        error = file.errorString();
         return false;
     }
     QTextStream out(&file);
@@ -27,28 +35,111 @@ bool TKIOStream::writeSolvaneData(QStringList tag, QList<QStringList> data)
     // Only now does the new file take the old one's place.
     if (out.status() != QTextStream::Ok || !file.commit()) {
         qDebug() << "写入文件失败!   错误原因:" << file.errorString();
+        error = file.errorString();
         return false;
     }
     return true;
 }
 
+bool TKIOStream::failRead(ReadError reason, const QString& why)
+{
+    qDebug() << "读取文件失败!  错误原因:" << why;
+    lastReadError = reason;
+    error = why;
+    return false;
+}
+
 bool TKIOStream::readSolvaneData(QStringList* tag, QList<QStringList>* data)
 {
+    lastReadError = ReadError::None;
+    error.clear();
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return failRead(ReadError::NotAFile, QStringLiteral("not a regular file"));
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!file.open(QIODevice::ReadOnly)) {
         qDebug() << "打开文件失败!  错误原因:" << file.errorString();
+        lastReadError = ReadError::CannotRead;
+        error = file.errorString();
         return false;
     }
-    QTextStream in(&file);
-    const QStringList header = in.readLine().split(',');
+    if (file.size() > maxFileBytes)
+        return failRead(ReadError::TooLarge, QStringLiteral("larger than 1 GiB"));
+
+    // Read in blocks and split at LF, CR LF and CR, so that no line can grow
+    // without bound and files from old spreadsheets (CR only) read as lines.
+    // Text is in the system's encoding unless a byte-order mark says otherwise.
+    QScopedPointer<QTextDecoder> decoder;
+    QStringList header;
+    bool haveHeader = false;
     QList<QStringList> records;
     QString line;
-    while (in.readLineInto(&line))
-        records.append(line.split(','));
+    int commas = 0;
+    bool afterCR = false; // an LF right after a CR ends no further line
+    const auto append = [&](const QStringRef& part) {
+        commas += part.count(QLatin1Char(','));
+        if (commas >= maxFields)
+            return failRead(ReadError::TooLarge,
+                            QStringLiteral("a line of more than %1 fields").arg(maxFields));
+        if (line.size() + part.size() > maxLineChars)
+            return failRead(ReadError::TooLarge,
+                            QStringLiteral("a line of more than %1 characters").arg(maxLineChars));
+        line.append(part);
+        return true;
+    };
+    const auto endLine = [&]() {
+        if (haveHeader) {
+            records.append(line.split(QLatin1Char(',')));
+        } else {
+            header = line.split(QLatin1Char(','));
+            haveHeader = true;
+            if (!MeasurementRecord::isFieldNames(header))
+                return failRead(ReadError::NotDataFile, QStringLiteral("not a Solvane data file"));
+        }
+        line.clear();
+        commas = 0;
+        return true;
+    };
+    for (qint64 total = 0;;) {
+        const QByteArray block = file.read(1 << 20);
+        if (block.isEmpty())
+            break;
+        total += block.size();
+        if (total > maxFileBytes)
+            return failRead(ReadError::TooLarge, QStringLiteral("larger than 1 GiB"));
+        if (!decoder)
+            decoder.reset(
+                QTextCodec::codecForUtfText(block, QTextCodec::codecForLocale())->makeDecoder());
+        const QString text = decoder->toUnicode(block);
+        int from = 0;
+        if (afterCR && text.startsWith(QLatin1Char('\n')))
+            from = 1;
+        afterCR = false;
+        for (int i = from; i < text.size(); ++i) {
+            const ushort c = text.at(i).unicode();
+            if (c != '\n' && c != '\r')
+                continue;
+            if (!append(text.midRef(from, i - from)) || !endLine())
+                return false;
+            if (c == '\r') {
+                if (i + 1 == text.size())
+                    afterCR = true;
+                else if (text.at(i + 1) == QLatin1Char('\n'))
+                    ++i;
+            }
+            from = i + 1;
+        }
+        if (!append(text.midRef(from)))
+            return false;
+    }
     if (file.error() != QFileDevice::NoError) {
         qDebug() << "读取文件失败!  错误原因:" << file.errorString();
+        lastReadError = ReadError::CannotRead;
+        error = file.errorString();
         return false;
     }
+    if ((!line.isEmpty() || !haveHeader) && !endLine())
+        return false;
     *tag << header;
     *data << records;
     return true;

@@ -13,6 +13,24 @@ class TKIOStream : public QObject
 public:
     explicit TKIOStream(QObject* parent = nullptr);
 
+    // Why the last read failed.
+    enum class ReadError
+    {
+        None,
+        CannotRead,  // missing, unreadable, or a read error
+        NotAFile,    // a folder, a device, a pipe
+        TooLarge,    // far beyond what a data file can hold
+        NotDataFile, // the first line is not a data file's header
+    };
+    ReadError readError() const { return lastReadError; }
+    // Why the last read or write failed, in English, for logs and tools.
+    QString errorString() const { return error; }
+
+    // Bounds of a data file: 10,000 records take 22 MB, a record 430 fields.
+    static constexpr qint64 maxFileBytes = qint64(1) << 30;
+    static constexpr int maxLineChars = 64 << 20;
+    static constexpr int maxFields = 10000000;
+
 public slots:
     // The file to work on (a file path, whatever the name says).
     void setFileDirectory(QString dir);
@@ -20,10 +38,15 @@ public slots:
     // so a failed write leaves an existing file as it was.
     bool writeSolvaneData(QStringList tag, QList<QStringList> data);
     // Appends the header's fields to *tag and every further line, split at
-    // each comma, to *data. False when the file cannot be read; *tag and *data
-    // are then unchanged.
+    // each comma, to *data; lines end in LF, CR LF or CR. False when the file
+    // cannot be read or is not a data file (readError() says which); *tag and
+    // *data are then unchanged.
     bool readSolvaneData(QStringList* tag, QList<QStringList>* data);
 
 private:
+    bool failRead(ReadError reason, const QString& why);
+
     QString path;
+    QString error;
+    ReadError lastReadError = ReadError::None;
 };

@@ -39,6 +39,17 @@ QString name(int ordinal)
     return QStringLiteral("NO.%1").arg(ordinal, 3, 10, QLatin1Char('0'));
 }
 
+QString dateText(const QDateTime& stamp)
+{
+    if (!stamp.isValid())
+        return QString();
+    // Date and time apart: a time in the local daylight-saving gap is still
+    // the meter's time, and no zone suffix is added.
+    const QString date = stamp.date().toString(Qt::ISODate);
+    return date.isEmpty() ? QString()
+                          : date + QLatin1Char('T') + stamp.time().toString(Qt::ISODate);
+}
+
 QString illuminanceText(double lux)
 {
     return QString::number(lux, 'f', 2);
@@ -75,8 +86,28 @@ QStringList fieldNames()
     return names;
 }
 
+bool isFieldNames(const QStringList& names)
+{
+    static const QStringList expected = fieldNames();
+    if (names.size() < firstIntensity)
+        return false;
+    for (int i = 0; i < qMin(names.size(), fullSize); ++i) {
+        if (i == entryX - 1 || i == firstIntensity - 1)
+            continue; // λd and △uv
+        QString name = names.at(i).trimmed();
+        if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) &&
+            name.endsWith(QLatin1Char('"')))
+            name = name.mid(1, name.size() - 2);
+        if (name != expected.at(i))
+            return false;
+    }
+    return true;
+}
+
 Layout layout(int size)
 {
+    if (size >= fullSize)
+        return {firstIntensity, firstIntensity, spectrumLength};
     if (size >= spectrumLength)
         return {qMax(2, size - spectrumLength), size - spectrumLength, spectrumLength};
     return {qMin(qMax(size, 2), firstIntensity), firstIntensity, qMax(0, size - firstIntensity)};

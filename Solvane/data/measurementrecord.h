@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -16,10 +17,13 @@ constexpr int fullSize = firstIntensity + spectrumLength;
 constexpr int entryX = 21;
 constexpr int entryU = 23;
 
-// Where a record of `size` entries keeps its values. One long enough for a
-// spectrum has it in its last 401 entries and its items from entry 2 up to
-// there; a shorter one (a cut-off line of a file) is read in the full layout as
-// far as it goes. Nothing outside [0, size) is ever named.
+// Where a record of `size` entries keeps its values. A full record, or a longer
+// one (a spreadsheet's added column, a line ending in a comma), has them where
+// the header names them and the rest is ignored; one with room for a spectrum
+// but not for every item has the spectrum in its last 401 entries and its
+// items from entry 2 up to there; a shorter one (a cut-off line of a file) is
+// read in the full layout as far as it goes. Nothing outside [0, size) is ever
+// named.
 struct Layout
 {
     int itemEnd;       // items are entries 2 .. itemEnd - 1
@@ -30,11 +34,19 @@ Layout layout(int size);
 
 // "NO.%1" with at least three digits.
 QString name(int ordinal);
+// The meter's time stamp as ISO text without a zone ("2021-03-28T02:30:00"):
+// the meter keeps wall-clock time. Empty for an invalid stamp.
+QString dateText(const QDateTime& stamp);
 QString illuminanceText(double lux);
 // The 26 result slots as entries 3–28, in record order.
 QStringList itemTexts(const double* results);
 QString intensityText(double intensity);
 // The names of the 430 entries, the header line of a data file.
 QStringList fieldNames();
+// Whether a data file's first line is this header: its names match as far as
+// they go, at least through the items; "λd" and "△uv" may come in any form,
+// since another code page may have mangled them, and names after the 430th
+// (a spreadsheet's own columns) do not count.
+bool isFieldNames(const QStringList& names);
 
 } // namespace MeasurementRecord

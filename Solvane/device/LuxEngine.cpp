@@ -102,19 +102,19 @@ int LuxEngine::saveIntegrationTime()
     return 1;
 }
 
+// A multi-block operation stops at the first failed block: a frame or table
+// with a gap must not pass as complete.
 int LuxEngine::readOriginalData(int* data)
 {
-    long result = 0;
     for (int block = 0; block * originalDataBlock < originalDataValues; ++block) {
         const int values = qMin(originalDataBlock, originalDataValues - block * originalDataBlock);
         BYTE buf[2 * originalDataBlock] = {};
-        result = read(ReadOriginalData, block, 2 * values, buf);
+        if (read(ReadOriginalData, block, 2 * values, buf) <= 0) {
+            qDebug() << "获取原始强度失败!";
+            return -1;
+        }
         for (int k = 0; k < values; ++k)
             data[block * originalDataBlock + k] = int(readU16(buf + 2 * k));
-    }
-    if (result <= 0) {
-        qDebug() << "获取原始强度失败!";
-        return -1;
     }
     qDebug() << "获取原始强度成功!";
     return 1;
@@ -162,15 +162,13 @@ int LuxEngine::saveIntensityCorrectCoefficient(double* coefficient)
     if (!packCoefficients(coefficient, intensityCoefficients, all))
         return -1;
     constexpr int blockBytes = PackedCoefficient::byteCount * intensityWriteBlock;
-    long result = 0;
     for (int block = 0; block < intensityCoefficients / intensityWriteBlock; ++block) {
         BYTE buf[blockBytes];
         std::memcpy(buf, all + block * blockBytes, blockBytes);
-        result = write(SaveIntensityCoefficient, block, blockBytes, buf);
-    }
-    if (result <= 0) {
-        qDebug() << "保存强度校准系数失败！";
-        return -1;
+        if (write(SaveIntensityCoefficient, block, blockBytes, buf) <= 0) {
+            qDebug() << "保存强度校准系数失败！";
+            return -1;
+        }
     }
     qDebug() << "保存强度校准系数成功!";
     return 1;
@@ -179,17 +177,15 @@ int LuxEngine::saveIntensityCorrectCoefficient(double* coefficient)
 int LuxEngine::readIntensityCorrectCoefficient(double* coefficient)
 {
     constexpr int blockBytes = PackedCoefficient::byteCount * intensityReadBlock;
-    long result = 0;
     for (int block = 0; block < intensityCoefficients / intensityReadBlock; ++block) {
         BYTE buf[blockBytes] = {};
-        result = read(ReadIntensityCoefficient, block, blockBytes, buf);
+        if (read(ReadIntensityCoefficient, block, blockBytes, buf) <= 0) {
+            qDebug() << "读取强度校准系数失败!";
+            return -1;
+        }
         for (int k = 0; k < intensityReadBlock; ++k)
             coefficient[block * intensityReadBlock + k] =
                 PackedCoefficient::decode(buf + PackedCoefficient::byteCount * k);
-    }
-    if (result <= 0) {
-        qDebug() << "读取强度校准系数失败!";
-        return -1;
     }
     qDebug() << "读取强度校准系数成功！";
     return 1;
@@ -257,11 +253,13 @@ int LuxEngine::readStoredData(int dataOrdinal, QDateTime* time, double* illumina
         qDebug() << "没有可以读取的数据!";
         return 0;
     }
-    time->setDate(QDate(int(readU16(buf)), buf[2], buf[3]));
+    // The meter keeps a wall-clock time without a zone. Held as UTC it stays
+    // exactly what the meter says: no local daylight-saving gap voids it and
+    // no offset shifts it. Impossible fields give no date-time rather than a
+    // made-up one (Qt would take an invalid time as midnight).
+    const QDate date(int(readU16(buf)), buf[2], buf[3]);
     const QTime clock(buf[4], buf[5], buf[6]);
-    time->setTime(clock);
-    if (!clock.isValid())
-        *time = QDateTime(); // Qt would make it midnight: show no time rather than a wrong one
+    *time = date.isValid() && clock.isValid() ? QDateTime(date, clock, Qt::UTC) : QDateTime();
     *illuminance = readDouble(buf + 7);
     for (int i = 0; i < spectrumPoints; ++i)
         intensity[i] = double(readU16(buf + 15 + 2 * i));

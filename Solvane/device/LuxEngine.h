@@ -30,6 +30,8 @@ public slots:
     int startToTest(int mode);
     int isReadyForReadingReslut();
     int readTestResult(int resultConteent, double* illuminacne, int* intensity);
+    // Returns 0 past the last record. The time is the meter's wall-clock
+    // stamp carried as Qt::UTC (no zone applies); invalid for impossible fields.
     int readStoredData(int dataOrdinal, QDateTime* time, double* illuminance, double* intensity,
                        double* ratio);
 

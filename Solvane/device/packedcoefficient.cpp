@@ -5,34 +5,56 @@
 #include <cstdint>
 #include <cstring>
 
-bool PackedCoefficient::encode(double value, unsigned char* bytes)
+bool PackedCoefficient::toDecimal(double value, Decimal& decimal)
 {
     if (!std::isfinite(value))
         return false;
 
-    // The decimal text "d.dddddde±xx" fixes mantissa and exponent; to_chars
-    // is locale-independent and rounds exactly like Qt's number formatting.
-    char text[32];
+    // A double's decimal expansion ends within 767 significant digits, and
+    // to_chars writes as many as asked for exactly (and locale-free): the
+    // digit after the seventh then decides the rounding on the true value.
+    // to_chars itself would round ties to even.
+    constexpr int exactDigits = 780;
+    char text[exactDigits + 16];
     const auto written =
-        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 6);
+        std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, exactDigits);
     if (written.ec != std::errc())
         return false;
-    const char* const end = written.ptr;
-    const char* const e = static_cast<const char*>(std::memchr(text, 'e', end - text));
-    if (!e)
+    const char* digits = text;
+    const bool negative = *digits == '-';
+    if (negative)
+        ++digits; // now "d.ddd…e±xx"
+    const char* const e = static_cast<const char*>(std::memchr(digits, 'e', written.ptr - digits));
+    if (!e || e - digits < 10)
         return false;
 
-    double mantissa = 0;
+    long significand = digits[0] - '0';
+    for (int i = 2; i <= 7; ++i)
+        significand = significand * 10 + (digits[i] - '0');
     int exponent = 0;
     const char* exponentText = e + 1;
     if (*exponentText == '+')
         ++exponentText; // from_chars takes no explicit plus sign
-    if (std::from_chars(text, e, mantissa).ec != std::errc() ||
-        std::from_chars(exponentText, end, exponent).ec != std::errc())
-        return false;
-    if (exponent < -128 || exponent > 127)
+    if (std::from_chars(exponentText, written.ptr, exponent).ec != std::errc())
         return false;
 
+    if (digits[8] >= '5' && ++significand == 10000000) { // 9.9999995 becomes 1.000000e+1
+        significand = 1000000;
+        ++exponent;
+    }
+    decimal.significand = negative ? -significand : significand;
+    decimal.exponent = exponent;
+    return true;
+}
+
+bool PackedCoefficient::encode(double value, unsigned char* bytes)
+{
+    Decimal decimal;
+    if (!toDecimal(value, decimal) || decimal.exponent < -128 || decimal.exponent > 127)
+        return false;
+
+    // The double nearest d.dddddd, as parsing the decimal text gives it.
+    const double mantissa = double(decimal.significand) / 1e6;
     const int integer = static_cast<int>(mantissa); // truncates toward zero
     const std::int64_t fraction = static_cast<std::int64_t>((mantissa - integer) * 2147483648.0);
     const std::uint32_t low = static_cast<std::uint32_t>(fraction);
@@ -41,7 +63,7 @@ bool PackedCoefficient::encode(double value, unsigned char* bytes)
     bytes[2] = static_cast<unsigned char>((low >> 16) & 0xFF);
     bytes[3] = static_cast<unsigned char>((low >> 24) & 0xFF);
     bytes[4] = static_cast<unsigned char>(integer & 0xFF);
-    bytes[5] = static_cast<unsigned char>(exponent & 0xFF);
+    bytes[5] = static_cast<unsigned char>(decimal.exponent & 0xFF);
     return true;
 }
 

@@ -85,10 +85,15 @@ void PrintSettingDlg::on_btn_print_clicked()
     QStringList texts;
     for (const QLineEdit* edit : fields())
         texts << edit->text();
+    // A working folder that cannot be written must not keep the user from
+    // printing: the texts are printed as typed, only not offered next time.
+    unsaved.clear();
     if (!PrintInfo::write(texts)) {
-        QMessageBox::warning(this, tr("Error"), tr("Fail to save the print information"),
+        QMessageBox::warning(this, tr("Error"),
+                             tr("The print information could not be saved for next time. The "
+                                "report is printed with it all the same."),
                              QMessageBox::Ok);
-        return;
+        unsaved = texts;
     }
     emit isPdf(ui->comboBox->currentIndex() == 0);
     accept();

@@ -19,6 +19,10 @@ public:
     explicit PrintSettingDlg(QWidget* parent = nullptr);
     ~PrintSettingDlg() override;
 
+    // The texts of the last accepted Print when they could not be saved to
+    // "PrintInfo"; empty when they were.
+    QStringList unsavedTexts() const { return unsaved; }
+
 signals:
     // Once per accepted dialog: true for a PDF file, false for paper.
     void isPdf(bool pdf);
@@ -32,4 +36,5 @@ private:
     void applyStyles();
 
     Ui::PrintSettingDlg* ui;
+    QStringList unsaved;
 };

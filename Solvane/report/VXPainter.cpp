@@ -1,6 +1,7 @@
 #include "VXPainter.h"
 
 #include "VXGraph.h"
+#include "reporttext.h"
 
 #include <QDebug>
 #include <QPainter>
@@ -23,6 +24,43 @@ bool isFinite(QPointF point)
     return std::isfinite(point.x()) && std::isfinite(point.y());
 }
 
+// Cuts the segment to the part inside the rectangle (Liang-Barsky); false when
+// none of it is inside.
+bool clipToRect(QLineF* segment, const QRectF& rect)
+{
+    const double dx = segment->dx(), dy = segment->dy();
+    double enter = 0, leave = 1;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {segment->x1() - rect.left(), rect.right() - segment->x1(),
+                         segment->y1() - rect.top(), rect.bottom() - segment->y1()};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0)
+                return false;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0)
+            enter = qMax(enter, t);
+        else
+            leave = qMin(leave, t);
+    }
+    if (enter > leave)
+        return false;
+    // Both ends lie on or in the rectangle; with ends 1e30 apart the
+    // arithmetic may miss it by far, so they are held to it.
+    const auto inside = [&rect](QPointF point) {
+        return QPointF(qBound(rect.left(), point.x(), rect.right()),
+                       qBound(rect.top(), point.y(), rect.bottom()));
+    };
+    const QPointF start = segment->pointAt(enter);
+    const QPointF end = segment->pointAt(leave);
+    if (!isFinite(start) || !isFinite(end))
+        return false;
+    *segment = QLineF(inside(start), inside(end));
+    return true;
+}
+
 } // namespace
 
 VXPainter::VXPainter(QPainter* painter, QPrinter* printer)
@@ -30,9 +68,13 @@ VXPainter::VXPainter(QPainter* painter, QPrinter* printer)
       font(QStringLiteral("宋体"), 20, QFont::Light, false), painter(painter), printer(printer)
 {
     qRegisterMetaType<VXGraph*>();
-    // Without ligatures every letter keeps its own glyph, so that the text of
-    // a PDF report can be searched and copied ("ti" would otherwise be lost).
-    font.setStyleStrategy(QFont::PreferNoShaping);
+    // Without ligatures every Latin letter keeps its own glyph, so that the
+    // text of a PDF report can be searched and copied ("ti" would otherwise be
+    // lost). Any explicit letter spacing, even 100 %, keeps Qt from forming
+    // Latin ligatures, while scripts that need joined forms (Arabic) are still
+    // shaped. Kerning stays off, as it always was on this page.
+    font.setLetterSpacing(QFont::PercentageSpacing, 100);
+    font.setKerning(false);
     area = pageArea(); // defined before the first conversion: the whole page
     setPageSpace(0, 0);
 }
@@ -101,7 +143,7 @@ void VXPainter::drawText(QString text, float x, float y, Qt::Alignment alignment
     const QRectF box = alignment == Qt::AlignRight
                            ? QRectF(p.x() - area.width, p.y(), area.width, height)
                            : QRectF(p.x(), p.y(), area.left + area.width - p.x(), height);
-    painter->drawText(box, text, QTextOption(alignment));
+    ReportText::draw(painter, text, box, alignment);
 }
 
 void VXPainter::drawText(QString text, float x, float y)
@@ -242,18 +284,21 @@ QPointF VXPainter::mapToGraph(VXGraph* graph, QPointF value) const
                    (area.top + area.height) - (value.y() - yMin) * area.height / (yMax - yMin));
 }
 
-// Segments with a point that is not a number are left out.
+// Segments with a point that is not a number are left out, and the line is
+// cut at the frame: a value far above the scale would otherwise run across the
+// page, and one of 1e25 or more would give the PDF writer coordinates it
+// cannot write.
 void VXPainter::drawLineGraph(VXGraph* graph)
 {
     const QPolygonF data = graph->lineGraphData();
     painter->setPen(Qt::SolidLine);
     if (data.size() < 2)
         return;
+    const QRectF frame(area.left, area.top, area.width, area.height);
     for (int k = 0; k + 1 < data.size(); ++k) {
-        const QPointF from = mapToGraph(graph, data.at(k));
-        const QPointF to = mapToGraph(graph, data.at(k + 1));
-        if (isFinite(from) && isFinite(to))
-            painter->drawLine(QLineF(from, to));
+        QLineF segment(mapToGraph(graph, data.at(k)), mapToGraph(graph, data.at(k + 1)));
+        if (isFinite(segment.p1()) && isFinite(segment.p2()) && clipToRect(&segment, frame))
+            painter->drawLine(segment);
     }
 }
 

@@ -4,6 +4,8 @@
 #include "VXPainter.h"
 #include "measurementrecord.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPolygonF>
 
 namespace TestReport {
@@ -65,6 +67,16 @@ void drawDiagram(VXPainter& page, VXGraph::GraphType type, const QString& title,
 }
 
 } // namespace
+
+bool isCompletePdf(const QString& path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly) || file.size() < 16)
+        return false;
+    const QByteArray head = file.read(5);
+    file.seek(qMax<qint64>(0, file.size() - 64));
+    return head == "%PDF-" && file.readAll().trimmed().endsWith("%%EOF");
+}
 
 bool canPrint(const QStringList& record)
 {

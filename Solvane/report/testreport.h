@@ -14,6 +14,11 @@ namespace TestReport {
 // whole spectrum.
 bool canPrint(const QStringList& record);
 
+// Whether a PDF file was written in full: the PDF writer reports no failed
+// writes (a full disk, a file it could not open), but a complete file starts
+// with its header and ends with its trailer.
+bool isCompletePdf(const QString& path);
+
 // Paints the page with a painter already open on the printer. printInfo: the
 // eight company and sample texts.
 void paint(QPainter* painter, QPrinter* printer, const QStringList& record,

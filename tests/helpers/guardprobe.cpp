@@ -1,4 +1,5 @@
-// Takes or tests the single-instance guard exactly as the application does.
+// Takes or tests the single-instance guard exactly as the application does,
+// for the user it runs as.
 //   guardprobe hold   claims the marker, prints "held", keeps it until stdin closes
 //   guardprobe try    prints "claimed" (exit 0) or "refused" (exit 1), then lets go
 //   guardprobe clear  like try, and also removes the semaphore that a killed
@@ -20,12 +21,10 @@ int main(int argc, char* argv[])
         return 2;
     }
     // Create mode owns the semaphore: it goes when this process ends.
-    QSystemSemaphore guard("BOXKey", 1,
+    QSystemSemaphore guard(instanceGuardKey(), 1,
                            mode == "clear" ? QSystemSemaphore::Create : QSystemSemaphore::Open);
-    guard.acquire();
-    QSharedMemory marker("SystemObject");
-    const bool claimed = claimInstanceMarker(marker);
-    guard.release();
+    QSharedMemory marker(instanceMarkerKey());
+    const bool claimed = claimInstanceMarker(marker, guard, 0); // one attempt
 
     std::printf("%s\n", claimed ? (mode == "hold" ? "held" : "claimed") : "refused");
     std::fflush(stdout);

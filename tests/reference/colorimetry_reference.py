@@ -171,14 +171,16 @@ def tristimulus(spectrum, count, cmf):
 
 def chromaticity_xy(X, Y, Z):
     total = X + Y + Z
-    if total == 0.0:
+    if total == 0.0 or math.isinf(total) or math.isnan(total):
         return NAN, NAN
     return X / total, Y / total
 
 
 def chromaticity_uv(X, Y, Z):
-    """CIE 1960 u, v."""
+    """CIE 1960 u, v; none when the denominator overflows."""
     den = X + 15 * Y + 3 * Z
+    if math.isinf(den):
+        return NAN, NAN
     return _div(4 * X, den), _div(6 * Y, den)
 
 
@@ -261,6 +263,8 @@ def _positive_side_normalised(u, v, point):
 
 
 def calculate_cct(u, v, table, cmf):
+    if not (math.isfinite(u) and math.isfinite(v)):
+        return NAN, NAN  # no chromaticity, no temperature
     k = next((k for k in range(TABLE_ROWS) if _positive_side(u, v, table[k])), None)
     if k == 0:
         cct, point = TABLE_T0, table[0]
@@ -435,12 +439,16 @@ def color_parameters(spectrum, observer, ratio, tables, data_count=401):
     u, v = chromaticity_uv(X, Y, Z)
 
     wavelength = dominant_wavelength(x, y, tables)
-    cct, duv = calculate_cct(u, v, tables.planckian_table(), tables.cmf2)
-
-    u_r, v_r, c_r, d_r, ref = reference_illuminant(cct, tables)
-    test = sample_uvw(spectrum, data_count, u, v, c_r, d_r, u_r, v_r,
-                      tables.cmf2, tables.tcs, test_side=True)
-    Ra, R = rendering_indices(ref, test)
+    if all(math.isfinite(c) for c in (x, y, u, v)):
+        cct, duv = calculate_cct(u, v, tables.planckian_table(), tables.cmf2)
+        u_r, v_r, c_r, d_r, ref = reference_illuminant(cct, tables)
+        test = sample_uvw(spectrum, data_count, u, v, c_r, d_r, u_r, v_r,
+                          tables.cmf2, tables.tcs, test_side=True)
+        Ra, R = rendering_indices(ref, test)
+    else:
+        # An undetermined chromaticity leaves everything that follows from it undetermined.
+        cct = duv = Ra = NAN
+        R = [NAN] * 15
 
     scaled = [value * ratio * TRISTIMULUS_FACTOR / TRISTIMULUS_DIVISOR for value in (X, Y, Z)]
     return [x, y, u_p, v_p, cct, duv] + scaled + [wavelength, Ra] + R

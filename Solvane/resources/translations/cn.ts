@@ -362,6 +362,26 @@
         <source>Solvane could not restart itself. Start it again to use the chosen language.</source>
         <translation>Solvane 无法自动重新启动。请重新启动 Solvane 以使用所选语言。</translation>
     </message>
+    <message>
+        <source>This file is not a Solvane data file.</source>
+        <translation>此文件不是 Solvane 数据文件。</translation>
+    </message>
+    <message>
+        <source>Only files can be opened, not folders or devices.</source>
+        <translation>只能打开文件，不能打开文件夹或设备。</translation>
+    </message>
+    <message>
+        <source>This file is far larger than a Solvane data file can be.</source>
+        <translation>此文件远大于 Solvane 数据文件可能的大小。</translation>
+    </message>
+    <message>
+        <source>This file holds no records.</source>
+        <translation>此文件不含任何记录。</translation>
+    </message>
+    <message>
+        <source>The report could not be written to &quot;%1&quot;.</source>
+        <translation>无法将报告写入“%1”。</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -394,8 +414,8 @@
         <translation>错误</translation>
     </message>
     <message>
-        <source>Fail to save the print information</source>
-        <translation>无法保存打印信息。</translation>
+        <source>The print information could not be saved for next time. The report is printed with it all the same.</source>
+        <translation>无法保存打印信息以供下次使用。本次报告仍按所填信息打印。</translation>
     </message>
 </context>
 </TS>

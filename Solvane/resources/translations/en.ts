@@ -362,6 +362,26 @@
         <source>Solvane could not restart itself. Start it again to use the chosen language.</source>
         <translation>Solvane could not restart itself. Start it again to use the chosen language.</translation>
     </message>
+    <message>
+        <source>This file is not a Solvane data file.</source>
+        <translation>This file is not a Solvane data file.</translation>
+    </message>
+    <message>
+        <source>Only files can be opened, not folders or devices.</source>
+        <translation>Only files can be opened, not folders or devices.</translation>
+    </message>
+    <message>
+        <source>This file is far larger than a Solvane data file can be.</source>
+        <translation>This file is far larger than a Solvane data file can be.</translation>
+    </message>
+    <message>
+        <source>This file holds no records.</source>
+        <translation>This file holds no records.</translation>
+    </message>
+    <message>
+        <source>The report could not be written to &quot;%1&quot;.</source>
+        <translation>The report could not be written to &quot;%1&quot;.</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -394,8 +414,8 @@
         <translation>Error</translation>
     </message>
     <message>
-        <source>Fail to save the print information</source>
-        <translation>Could not save the print information.</translation>
+        <source>The print information could not be saved for next time. The report is printed with it all the same.</source>
+        <translation>The print information could not be saved for next time. The report is printed with it all the same.</translation>
     </message>
 </context>
 </TS>

@@ -362,6 +362,26 @@
         <source>Solvane could not restart itself. Start it again to use the chosen language.</source>
         <translation>Solvane 無法自動重新啟動。請重新啟動 Solvane 以使用所選的語言。</translation>
     </message>
+    <message>
+        <source>This file is not a Solvane data file.</source>
+        <translation>此檔案不是 Solvane 資料檔。</translation>
+    </message>
+    <message>
+        <source>Only files can be opened, not folders or devices.</source>
+        <translation>只能開啟檔案，不能開啟資料夾或裝置。</translation>
+    </message>
+    <message>
+        <source>This file is far larger than a Solvane data file can be.</source>
+        <translation>此檔案遠大於 Solvane 資料檔可能的大小。</translation>
+    </message>
+    <message>
+        <source>This file holds no records.</source>
+        <translation>此檔案不含任何記錄。</translation>
+    </message>
+    <message>
+        <source>The report could not be written to &quot;%1&quot;.</source>
+        <translation>無法將報告寫入「%1」。</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -394,8 +414,8 @@
         <translation>錯誤</translation>
     </message>
     <message>
-        <source>Fail to save the print information</source>
-        <translation>無法儲存列印資訊。</translation>
+        <source>The print information could not be saved for next time. The report is printed with it all the same.</source>
+        <translation>無法儲存列印資訊以供下次使用。本次報告仍依所填資訊列印。</translation>
     </message>
 </context>
 </TS>
