@@ -1,13 +1,12 @@
 // solvane-calc: the colorimetric items of one spectrum, computed by the
 // application's own engine, for checking it from outside.
 
+#include "boundedfile.h"
 #include "colorimetry.h"
 #include "measurementrecord.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 #include <QLocale>
 
 #include <cmath>
@@ -65,22 +64,18 @@ bool parseNumber(const QString& text, double* value)
 // end are ignored.
 void readSpectrum(const QString& path, double* spectrum)
 {
-    // Devices and pipes could feed the reader without end (/dev/zero); a
-    // spectrum is a file.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
+    QByteArray content;
+    QString reason;
+    switch (BoundedFile::read(path, maxSpectrumFileSize, &content, &reason)) {
+    case BoundedFile::Error::None:
+        break;
+    case BoundedFile::Error::NotAFile:
         throw Failure{path + QStringLiteral(": not a regular file")};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw Failure{QStringLiteral("%1: cannot read the file: %2").arg(path, file.errorString())};
-    const QString tooLarge = path + QStringLiteral(": larger than 1 MiB, not a spectrum file");
-    if (file.size() > maxSpectrumFileSize)
-        throw Failure{tooLarge};
-    const QByteArray content = file.read(maxSpectrumFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        throw Failure{QStringLiteral("%1: cannot read the file: %2").arg(path, file.errorString())};
-    if (content.size() > maxSpectrumFileSize)
-        throw Failure{tooLarge};
+    case BoundedFile::Error::CannotRead:
+        throw Failure{path + QStringLiteral(": cannot read the file: ") + reason};
+    case BoundedFile::Error::TooLarge:
+        throw Failure{path + QStringLiteral(": larger than 1 MiB, not a spectrum file")};
+    }
     QList<QByteArray> lines = content.split('\n');
     while (!lines.isEmpty() && lines.last().trimmed().isEmpty())
         lines.removeLast();

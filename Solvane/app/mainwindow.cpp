@@ -609,7 +609,7 @@ void MainWindow::on_btn_print_clicked()
 // replaced stays.
 void MainWindow::checkPdfOutput(QPrinter* printer, bool painted)
 {
-    if (printer->outputFormat() != QPrinter::PdfFormat || !printer->paintEngine() ||
+    if (printer->outputFormat() != QPrinter::PdfFormat ||
         printer->paintEngine()->type() != QPaintEngine::Pdf)
         return; // the preview's own rendering
     const QString file = printer->outputFileName();
@@ -630,8 +630,8 @@ void MainWindow::print(QPrinter* printer)
     QPainter painter(printer);
     QStringList printInfo = printSettingDlg.unsavedTexts();
     const QStringList* record = selectedRecord();
-    if (printInfo.isEmpty() && !PrintInfo::read(&printInfo))
-        printInfo.clear();
+    if (printInfo.isEmpty())
+        PrintInfo::read(&printInfo); // left empty when it cannot be read
     if (!printInfo.isEmpty() && record && painter.isActive())
         TestReport::paint(&painter, printer, *record, printInfo, QDateTime::currentDateTime());
     const bool painted = painter.isActive();

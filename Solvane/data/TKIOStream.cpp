@@ -132,12 +132,8 @@ bool TKIOStream::readSolvaneData(QStringList* tag, QList<QStringList>* data)
         if (!append(text.midRef(from)))
             return false;
     }
-    if (file.error() != QFileDevice::NoError) {
-        qDebug() << "读取文件失败!  错误原因:" << file.errorString();
-        lastReadError = ReadError::CannotRead;
-        error = file.errorString();
-        return false;
-    }
+    if (file.error() != QFileDevice::NoError)
+        return failRead(ReadError::CannotRead, file.errorString());
     if ((!line.isEmpty() || !haveHeader) && !endLine())
         return false;
     *tag << header;

@@ -1,6 +1,7 @@
 #include "printinfo.h"
 
-#include <QFile>
+#include "boundedfile.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -15,26 +16,23 @@ QString fileName()
 
 bool read(QStringList* lines, const QString& path, QString* error)
 {
-    const auto refuse = [error](const QString& why) {
+    QByteArray content;
+    QString reason;
+    switch (BoundedFile::read(path, maxFileSize, &content, &reason)) {
+    case BoundedFile::Error::None:
+        break;
+    case BoundedFile::Error::NotAFile:
+        reason = QStringLiteral("not a regular file");
+        [[fallthrough]];
+    case BoundedFile::Error::CannotRead:
         if (error)
-            *error = why;
+            *error = reason;
         return false;
-    };
-    // A device or a pipe could be read without end, or block the reader.
-    const QFileInfo info(path);
-    if (info.exists() && !info.isFile())
-        return refuse(QStringLiteral("not a regular file"));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return refuse(file.errorString());
-    const QString tooLarge = QStringLiteral("larger than %1 KiB").arg(maxFileSize / 1024);
-    if (file.size() > maxFileSize)
-        return refuse(tooLarge);
-    const QByteArray content = file.read(maxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return refuse(file.errorString());
-    if (content.size() > maxFileSize)
-        return refuse(tooLarge);
+    case BoundedFile::Error::TooLarge:
+        if (error)
+            *error = QStringLiteral("larger than %1 KiB").arg(maxFileSize / 1024);
+        return false;
+    }
     QTextStream in(content);
     lines->clear();
     for (int i = 0; i < lineCount; ++i)

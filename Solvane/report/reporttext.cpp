@@ -7,6 +7,7 @@
 #include <QRawFont>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace ReportText {
@@ -104,34 +105,33 @@ void draw(QPainter* painter, const QString& text, const QRectF& box, Qt::Alignme
     QPaintDevice* device = painter->device();
     const qreal dpi = device->logicalDpiY();
     const QFont font = painter->font();
-    const QFontMetricsF primaryMetrics(font, device);
-    const Extent primary = extentOf(QRawFont::fromFont(font));
-
     QTextLayout layout(text, font, device);
     layout.setTextOption(oneLine());
-    layout.beginLayout();
-    layout.createLine().setLineWidth(1e6);
-    layout.endLayout();
-
-    // Which font each character came from: the family's own, or a fall-back.
     QVector<qreal> scales(text.size(), 1.0);
+    layOut(layout, font, scales, 1, dpi);
+
+    // Which font each character came from, looked at only when some glyph is
+    // not the family's own: most texts of the page are plain Latin.
     const QRawFont own = QRawFont::fromFont(font);
-    bool fallsBack = false;
-    for (int i = 0; i < text.size();) {
-        const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-        qreal scale = 1;
-        for (const QGlyphRun& run : layout.glyphRuns(i, length)) {
-            const QRawFont used = run.rawFont();
-            if (used.familyName() != own.familyName() || used.styleName() != own.styleName())
-                scale = qMin(scale, fittingScale(primary, extentOf(used)));
+    const auto isOwn = [&own](const QGlyphRun& run) {
+        return run.rawFont().familyName() == own.familyName() &&
+               run.rawFont().styleName() == own.styleName();
+    };
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (!std::all_of(runs.cbegin(), runs.cend(), isOwn)) {
+        const Extent primary = extentOf(own);
+        for (int i = 0; i < text.size();) {
+            const int length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            qreal scale = 1;
+            for (const QGlyphRun& run : layout.glyphRuns(i, length))
+                if (!isOwn(run))
+                    scale = qMin(scale, fittingScale(primary, extentOf(run.rawFont())));
+            for (int k = i; k < i + length; ++k)
+                scales[k] = scale;
+            i += length;
         }
-        for (int k = i; k < i + length; ++k)
-            scales[k] = scale;
-        fallsBack = fallsBack || scale != 1;
-        i += length;
-    }
-    if (fallsBack)
         layOut(layout, font, scales, 1, dpi);
+    }
 
     QTextLine line = layout.lineAt(0);
     if (line.naturalTextWidth() > box.width() && box.width() > 0) {
@@ -146,6 +146,7 @@ void draw(QPainter* painter, const QString& text, const QRectF& box, Qt::Alignme
     else if (alignment & Qt::AlignHCenter)
         left = box.left() + (box.width() - width) / 2;
     qreal top = box.top();
+    const QFontMetricsF primaryMetrics(font, device);
     const qreal lineHeight = primaryMetrics.ascent() + primaryMetrics.descent();
     if (alignment & Qt::AlignBottom)
         top = box.bottom() - lineHeight;
