@@ -10,7 +10,7 @@ packages=(
     libqwt-qt5-dev libqt5svg5-dev libqt5opengl5-dev
     fonts-noto-cjk fonts-crosextra-carlito fonts-arphic-uming x11-utils
     qttranslations5-l10n
-    xvfb xauth xdotool python3 poppler-utils
+    xvfb xauth xdotool python3 poppler-utils clang-format
 )
 
 missing=()
@@ -27,5 +27,7 @@ fi
 
 build=${1:-build}
 shift || true
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+# SOLVANE_WERROR=ON (set by CI) turns every compiler warning into an error.
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DSOLVANE_WERROR="${SOLVANE_WERROR:-OFF}" "$@" >/dev/null
 cmake --build "$build" -j"$(nproc)"

@@ -174,8 +174,8 @@ std::vector<StoredRecord> defaultRecords(int count)
         }
         // The meter's counts-to-radiometric factor: it makes the reported Y the
         // illuminance, within the calibration's tolerance.
-        r.ratio = calibration * r.illuminance * tristimulusDivisor /
-                  (luminousCounts * tristimulusScale);
+        r.ratio =
+            calibration * r.illuminance * tristimulusDivisor / (luminousCounts * tristimulusScale);
         records.push_back(r);
     }
     return records;

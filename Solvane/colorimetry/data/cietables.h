@@ -1,6 +1,6 @@
 #pragma once
 
-// Published CIE tables, generated at build time from the CSV files in data/.
+// Published CIE tables, generated at build time from the CSV files beside this header.
 // Every table starts at 380 nm and ends at 780 nm.
 
 // CIE 1931 2° and CIE 1964 10° colour-matching functions, rows x̄, ȳ, z̄, 1 nm.
