@@ -5,6 +5,7 @@
 #include "helpers/messageboxes.h"
 #include "languagesettings.h"
 #include "mainwindow.h"
+#include "recorditems.h"
 #include "singleinstance.h"
 
 #include <QComboBox>
@@ -13,6 +14,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRawFont>
+#include <QTableWidget>
 #include <QTextLayout>
 #include <QTranslator>
 #include <QtTest>
@@ -54,6 +56,7 @@ private slots:
     void qtCatalogueBesideTheApplicationWins();
     void windowStartsCleanly();
     void formWidgetsAndPictures();
+    void itemTableAgreesWithTheRecordItems();
     void secondStartMessage();
     void fontsFollowTheWritingStandard_data();
     void fontsFollowTheWritingStandard();
@@ -137,6 +140,27 @@ void MainWindowTest::formWidgetsAndPictures()
         }
     }
     QCOMPARE(named, 15); // 7 in the form, 8 set at start-up
+}
+
+// The form's item rows are laid out by hand in Designer; the record, the data
+// file and the report take the same items from the record's item table.
+void MainWindowTest::itemTableAgreesWithTheRecordItems()
+{
+    MainWindow window;
+    const auto* table = window.findChild<QTableWidget*>("tableWidget_itemData");
+    QCOMPARE(table->rowCount(), MeasurementRecord::itemTotal);
+    const auto text = [table](int row, int column) {
+        const QTableWidgetItem* cell = table->item(row, column);
+        return cell ? cell->text() : QString();
+    };
+    for (int row = 0; row < MeasurementRecord::itemTotal; ++row) {
+        const MeasurementRecord::Item& item = MeasurementRecord::items[row];
+        QCOMPARE(text(row, 0), QString::fromUtf8(item.group));
+        QCOMPARE(text(row, 1), QString::fromUtf8(item.symbol));
+        QCOMPARE(text(row, 3), QString::fromUtf8(item.unit));
+        QCOMPARE(table->item(row, 3) && table->item(row, 3)->font().pointSize() == 9,
+                 *item.unit != 0);
+    }
 }
 
 void MainWindowTest::secondStartMessage()

@@ -18,11 +18,6 @@ constexpr int usageError = 2;
 // 401 lines of a few dozen characters; far more than that is not a spectrum.
 constexpr qint64 maxSpectrumFileSize = 1024 * 1024;
 
-const char* const slotNames[ColorimetricResultSize] = {
-    "x",   "y",   "u_prime", "v_prime", "cct", "duv", "X",  "Y",  "Z",  "dominant_wavelength",
-    "Ra",  "R1",  "R2",      "R3",      "R4",  "R5",  "R6", "R7", "R8", "R9",
-    "R10", "R11", "R12",     "R13",     "R14", "R15"};
-
 struct Failure
 {
     QString message;
@@ -199,8 +194,11 @@ int main(int argc, char* argv[])
         initPlanckianTable();
         calculateColorParameters(spectrum, measurementCount, results, observer, ratio);
 
-        for (int slot = 0; slot < ColorimetricResultSize; ++slot)
-            print(slotNames[slot], results[slot]);
+        for (int slot = 0; slot < ColorimetricResultSize; ++slot) {
+            const int entry = MeasurementRecord::entryOf(slot);
+            print(MeasurementRecord::items[entry - MeasurementRecord::firstItemEntry].calcName,
+                  results[slot]);
+        }
         const QStringList texts = QStringList{MeasurementRecord::illuminanceText(lux)} +
                                   MeasurementRecord::itemTexts(results);
         for (const QString& text : texts)

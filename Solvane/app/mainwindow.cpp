@@ -161,9 +161,10 @@ void MainWindow::setUpTables()
         if (QTableWidgetItem* symbol = items->item(row, 1))
             symbol->setTextAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
-    for (int row : {0, 18})
-        if (QTableWidgetItem* unit = items->item(row, 3))
-            unit->setFont(QFont(tableFont, 9));
+    for (int row = 0; row < MeasurementRecord::itemTotal; ++row)
+        if (*MeasurementRecord::items[row].unit)
+            if (QTableWidgetItem* unit = items->item(row, 3))
+                unit->setFont(QFont(tableFont, 9));
 
     QTableWidget* intensity = ui->tableWidget_intensityData;
     intensity->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

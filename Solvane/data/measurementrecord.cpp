@@ -1,35 +1,20 @@
 #include "measurementrecord.h"
 
-#include "colorparameters.h"
-
 namespace MeasurementRecord {
 
 namespace {
 
-// Record entries 3–28 take the result slots in this order; chromaticities and
-// Δuv have 4 decimals, everything else 2.
-constexpr int recordOrder[itemCount] = {SlotCCT,          SlotRa,           SlotR1,
-                                        SlotR1 + 1,       SlotR1 + 2,       SlotR1 + 3,
-                                        SlotR1 + 4,       SlotR1 + 5,       SlotR1 + 6,
-                                        SlotR1 + 7,       SlotR1 + 8,       SlotR1 + 9,
-                                        SlotR1 + 10,      SlotR1 + 11,      SlotR1 + 12,
-                                        SlotR1 + 13,      SlotR1 + 14,      SlotDominantWavelength,
-                                        SlotX1931,        SlotY1931,        SlotU1976,
-                                        SlotV1976,        SlotTristimulusX, SlotTristimulusY,
-                                        SlotTristimulusZ, SlotDuv};
-
-int decimals(int slot)
+QString fixed(double value, const Item& item)
 {
-    switch (slot) {
-    case SlotX1931:
-    case SlotY1931:
-    case SlotU1976:
-    case SlotV1976:
-    case SlotDuv:
-        return 4;
-    default:
-        return 2;
-    }
+    return QString::number(value, 'f', item.decimals);
+}
+
+bool isAscii(const QString& text)
+{
+    for (const QChar c : text)
+        if (c.unicode() > 0x7f)
+            return false;
+    return true;
 }
 
 } // namespace
@@ -52,15 +37,16 @@ QString dateText(const QDateTime& stamp)
 
 QString illuminanceText(double lux)
 {
-    return QString::number(lux, 'f', 2);
+    return fixed(lux, items[0]);
 }
 
 QStringList itemTexts(const double* results)
 {
     QStringList texts;
-    texts.reserve(itemCount);
-    for (int slot : recordOrder)
-        texts << QString::number(results[slot], 'f', decimals(slot));
+    texts.reserve(itemTotal - 1);
+    for (const Item& item : items)
+        if (item.slot >= 0)
+            texts << fixed(results[item.slot], item);
     return texts;
 }
 
@@ -71,16 +57,9 @@ QString intensityText(double intensity)
 
 QStringList fieldNames()
 {
-    QStringList names{"Data", "Date", "Ev", "Tcp", "Ra"};
-    for (int i = 1; i <= 15; ++i)
-        names << QStringLiteral("R%1").arg(i);
-    names << QStringLiteral("λd") << "CIE-1931 x"
-          << "CIE-1931 y"
-          << "CIE-1976 u"
-          << "CIE-1976 v"
-          << "X"
-          << "Y"
-          << "Z" << QStringLiteral("△uv");
+    QStringList names{"Data", "Date"};
+    for (const Item& item : items)
+        names << QString::fromUtf8(item.header);
     for (int i = 0; i < spectrumLength; ++i)
         names << QStringLiteral("%1 nm").arg(380 + i);
     return names;
@@ -92,8 +71,8 @@ bool isFieldNames(const QStringList& names)
     if (names.size() < firstIntensity)
         return false;
     for (int i = 0; i < qMin(names.size(), fullSize); ++i) {
-        if (i == entryX - 1 || i == firstIntensity - 1)
-            continue; // λd and △uv
+        if (!isAscii(expected.at(i)))
+            continue;
         QString name = names.at(i).trimmed();
         if (name.size() >= 2 && name.startsWith(QLatin1Char('"')) &&
             name.endsWith(QLatin1Char('"')))

@@ -1,21 +1,24 @@
 #pragma once
 
+#include "recorditems.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
 
 // Text forms of a measurement record: 0 name, 1 date, 2 illuminance, 3–28 the
-// colorimetric items, then the intensities from 380 nm in 1-nm steps.
+// colorimetric items (recorditems.h), then the intensities from 380 nm in 1-nm
+// steps.
 namespace MeasurementRecord {
 
-constexpr int itemCount = 26;
-constexpr int firstItem = 3;
-constexpr int firstIntensity = 29;
+constexpr int firstIntensity = firstItemEntry + itemTotal;
 constexpr int spectrumLength = 401;
 constexpr int fullSize = firstIntensity + spectrumLength;
-// Entries of the chromaticity coordinates x, y, u', v'.
-constexpr int entryX = 21;
-constexpr int entryU = 23;
+// Entries of the chromaticity coordinates x, y (entryX + 1), u', v' (entryU + 1).
+constexpr int entryX = entryOf(SlotX1931);
+constexpr int entryU = entryOf(SlotU1976);
+static_assert(entryOf(SlotY1931) == entryX + 1 && entryOf(SlotV1976) == entryU + 1,
+              "the plots and the report read y after x and v' after u'");
 
 // Where a record of `size` entries keeps its values. A full record, or a longer
 // one (a spreadsheet's added column, a line ending in a comma), has them where
@@ -38,15 +41,15 @@ QString name(int ordinal);
 // the meter keeps wall-clock time. Empty for an invalid stamp.
 QString dateText(const QDateTime& stamp);
 QString illuminanceText(double lux);
-// The 26 result slots as entries 3–28, in record order.
+// The computed items' texts (entries 3–28) from the result slots.
 QStringList itemTexts(const double* results);
 QString intensityText(double intensity);
 // The names of the 430 entries, the header line of a data file.
 QStringList fieldNames();
 // Whether a data file's first line is this header: its names match as far as
-// they go, at least through the items; "λd" and "△uv" may come in any form,
-// since another code page may have mangled them, and names after the 430th
-// (a spreadsheet's own columns) do not count.
+// they go, at least through the items; names outside ASCII ("λd", "△uv") may
+// come in any form, since another code page may have mangled them, and names
+// after the 430th (a spreadsheet's own columns) do not count.
 bool isFieldNames(const QStringList& names);
 
 } // namespace MeasurementRecord

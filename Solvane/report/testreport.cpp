@@ -13,7 +13,6 @@ namespace TestReport {
 namespace {
 
 const QString family = QStringLiteral("Calibri");
-constexpr int resultCount = 27;
 
 void titleFont(VXPainter& page)
 {
@@ -88,7 +87,8 @@ void paint(QPainter* painter, QPrinter* printer, const QStringList& record,
 {
     if (!canPrint(record))
         return;
-    const QStringList results = record.mid(2, resultCount);
+    const QStringList results =
+        record.mid(MeasurementRecord::firstItemEntry, MeasurementRecord::itemTotal);
     const MeasurementRecord::Layout layout = MeasurementRecord::layout(record.size());
     QStringList samples;
     for (int k = 0; k < 41; ++k)
@@ -111,33 +111,12 @@ void paint(QPainter* painter, QPrinter* printer, const QStringList& record,
     informationRows(page, {"Sample Name", "Sample Model", "Remarks"}, printInfo.mid(5, 3), 21);
 
     heading(page, QStringLiteral("Test Result"), 28);
-    QStringList groups{"Iluminance", "CCT"};
-    for (int i = 0; i < 16; ++i)
-        groups << "CRI";
-    groups << "Peak"
-           << "CIE1931"
-           << "CIE1931"
-           << "CIE1976"
-           << "CIE1976"
-           << "Tri-stimulus"
-           << "Tri-stimulus"
-           << "Tri-stimulus"
-           << "Chromatism";
-    QStringList items{"Ev", "Tcp", "Ra"};
-    for (int i = 1; i <= 15; ++i)
-        items << QStringLiteral("R%1").arg(i);
-    items << QStringLiteral("λd") << "x"
-          << "y"
-          << "u'"
-          << "v'"
-          << "X"
-          << "Y"
-          << "Z" << QStringLiteral("△uv");
-    for (int i = 0; i < resultCount; ++i) {
+    for (int i = 0; i < MeasurementRecord::itemTotal; ++i) {
+        const MeasurementRecord::Item& item = MeasurementRecord::items[i];
         const float y = 31 + 1.5f * i;
         labelFont(page);
-        page.drawText(groups.at(i), 0, y, Qt::AlignLeft);
-        page.drawText(items.at(i), 15, y, Qt::AlignLeft);
+        page.drawText(QString::fromUtf8(item.group), 0, y, Qt::AlignLeft);
+        page.drawText(QString::fromUtf8(item.symbol), 15, y, Qt::AlignLeft);
         valueFont(page);
         page.drawText(results.at(i), 35, y, Qt::AlignRight);
     }
