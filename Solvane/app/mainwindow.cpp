@@ -170,7 +170,7 @@ void MainWindow::setUpTables()
     intensity->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     intensity->horizontalHeader()->setFixedHeight(30);
     intensity->verticalHeader()->hide();
-    for (int i = 0; i < 401; ++i) {
+    for (int i = 0; i < MeasurementRecord::spectrumLength; ++i) {
         intensity->insertRow(i);
         auto* wavelength = new QTableWidgetItem(QString::number(380 + i) + QStringLiteral(" nm"));
         wavelength->setTextAlignment(Qt::AlignCenter);
@@ -344,6 +344,8 @@ void MainWindow::on_btn_readData_clicked()
                                   : QStringLiteral("读取存储数据失败");
             break;
         }
+        // calculateItems makes record k anew from its name on but without the
+        // date, which only the meter's answer has: it goes in as entry 1 after.
         const QString date = MeasurementRecord::dateText(time);
         dataList.append({MeasurementRecord::name(k), date});
         calculateItems(k, illuminance, intensity, MeasurementRecord::spectrumLength, ratio,
@@ -364,6 +366,8 @@ void MainWindow::calculateItems(int dataOrdinal, double illuminance, double* int
     initPlanckianTable();
     calculateColorParameters(intensity, dataCount, results, observer, ratio);
 
+    // The record is made anew: name, illuminance, items, intensities. The
+    // date (entry 1) is the caller's to insert.
     QStringList& record = dataList[dataOrdinal];
     record.clear();
     record.reserve(MeasurementRecord::fullSize);

@@ -1,6 +1,9 @@
 #pragma once
 
-// Correlated colour temperature by isotemperature-line search.
+// Correlated colour temperature as CIE 15 defines it (the Planckian
+// temperature nearest in the CIE 1960 UCS), found by a search along
+// isotemperature lines in the manner of Robertson (1968); the distance from
+// the locus (Δuv) in the same diagram.
 
 struct PlanckianPoint
 {

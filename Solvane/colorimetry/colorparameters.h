@@ -1,6 +1,7 @@
 #pragma once
 
-// The engine's entry: every reported colour quantity of one spectrum.
+// The engine's entry: every reported colour quantity of one spectrum
+// (CIE 15 chromaticity, CCT and Δuv; CIE 13.3 rendering indices).
 
 // Positions in the 26-value result vector.
 enum ColorimetricSlot

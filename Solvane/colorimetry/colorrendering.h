@@ -1,8 +1,10 @@
 #pragma once
 
-// Colour rendering by the test-colour method: the 15 test colour samples under
-// the measured light and under a reference of the same CCT, compared in
-// U*V*W* after a von Kries adaptation in the CIE 1960 (c, d) form.
+// Colour rendering by the test-colour method of CIE 13.3-1995: the 15 test
+// colour samples under the measured light and under a reference of the same
+// CCT, compared in CIE 1964 U*V*W* after a von Kries adaptation in the CIE 1960
+// (c, d) form. The daylight reference is CIE daylight (CIE 15, S0 + M1 S1 +
+// M2 S2).
 
 constexpr int testColorSampleCount = 15;
 

@@ -1,6 +1,7 @@
 #pragma once
 
-// Wavelength grids of the engine (all 380–780 nm) and the Planckian radiator.
+// Wavelength grids of the engine (all 380–780 nm) and the Planckian radiator
+// (Planck's law with the radiation constants of CIE 15).
 
 constexpr int measurementCount = 401; // 1 nm
 constexpr int fiveNmCount = 81;       // 5 nm

@@ -1,6 +1,9 @@
 #pragma once
 
-// Tristimulus values, chromaticity coordinates and dominant wavelength.
+// Tristimulus values, chromaticity coordinates and dominant wavelength, as
+// CIE 15 (Colorimetry) defines them: the CIE 1931 2° and CIE 1964 10° standard
+// observers (ISO/CIE 11664-1), the CIE 1960 UCS and the CIE 1976 UCS
+// (ISO/CIE 11664-5).
 
 // Observer used by every tristimulus sum: 0 the CIE 1931 2° observer,
 // anything else the CIE 1964 10° observer. Only the engine entry writes it.
