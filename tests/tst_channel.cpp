@@ -129,9 +129,9 @@ void ChannelTest::forwardsEveryArgumentUnchanged()
 void ChannelTest::integrationTimeOnTheWire()
 {
     QTest::ignoreMessage(QtDebugMsg, "成功设置积分时间: 100");
-    QCOMPARE(engine->setIntegrationTime(100), 1);
-    QCOMPARE(engine->setIntegrationTime(6553), 1);
-    QCOMPARE(engine->setIntegrationTime(0), 1);
+    QCOMPARE(engine->setIntegrationTime(100), LuxEngine::Succeeded);
+    QCOMPARE(engine->setIntegrationTime(6553), LuxEngine::Succeeded);
+    QCOMPARE(engine->setIntegrationTime(0), LuxEngine::Succeeded);
     QCOMPARE(calls(), QStringList({"W 0/0 2", "W 0/0 2", "W 0/0 2"}));
     QCOMPARE(probe.calls[0].bytes, Bytes({0xE8, 0x03}));
     QCOMPARE(probe.calls[1].bytes, Bytes({0xFA, 0xFF}));
@@ -140,7 +140,7 @@ void ChannelTest::integrationTimeOnTheWire()
     // Out of the 16-bit field: refused before anything is sent.
     probe.reset();
     for (int time : {-1, 6554, 429496730})
-        QCOMPARE(engine->setIntegrationTime(time), -1);
+        QCOMPARE(engine->setIntegrationTime(time), LuxEngine::Failed);
     QVERIFY(probe.calls.empty());
 
     answer(1, {0xE8, 0x03});
@@ -151,9 +151,9 @@ void ChannelTest::integrationTimeOnTheWire()
     QCOMPARE(engine->readIntegrationTime(), 100);
     QCOMPARE(engine->readIntegrationTime(), 100);
     QTest::ignoreMessage(QtDebugMsg, "读取积分时间失败!");
-    QCOMPARE(engine->readIntegrationTime(), -1);
+    QCOMPARE(engine->readIntegrationTime(), LuxEngine::Failed);
     QTest::ignoreMessage(QtDebugMsg, "设置积分时间失败!");
-    QCOMPARE(engine->setIntegrationTime(5), -1);
+    QCOMPARE(engine->setIntegrationTime(5), LuxEngine::Failed);
     QCOMPARE(calls().first(), QString("R 1/0 2"));
 }
 
@@ -177,14 +177,14 @@ void ChannelTest::packedCoefficients()
     QFETCH(Bytes, wire);
     double out = value;
     QTest::ignoreMessage(QtDebugMsg, "保存照度校准系数成功!");
-    QCOMPARE(engine->saveIlluminanceCorrectCoefficient(&out), 1);
+    QCOMPARE(engine->saveIlluminanceCorrectCoefficient(&out), LuxEngine::Succeeded);
     if (!wire.empty())
         QCOMPARE(probe.calls.at(0).bytes, wire);
 
     answer(1, probe.calls.at(0).bytes);
     double in = -999;
     QTest::ignoreMessage(QtDebugMsg, "读取照度校准系数成功!");
-    QCOMPARE(engine->readIlluminanceCorrectCoefficient(&in), 1);
+    QCOMPARE(engine->readIlluminanceCorrectCoefficient(&in), LuxEngine::Succeeded);
     QCOMPARE(calls(), QStringList({"W 9/0 6", "R 10/0 6"}));
     QVERIFY2(packedEqual(in, value),
              qPrintable(QString("%1 came back as %2").arg(value, 0, 'g', 17).arg(in, 0, 'g', 17)));
@@ -203,14 +203,14 @@ void ChannelTest::coefficientsWithoutPackedFormAreNotSent()
 {
     QFETCH(double, bad);
     double one = bad;
-    QCOMPARE(engine->saveIlluminanceCorrectCoefficient(&one), -1);
+    QCOMPARE(engine->saveIlluminanceCorrectCoefficient(&one), LuxEngine::Failed);
     double six[6] = {1, 2, 3, 4, 5, bad};
-    QCOMPARE(engine->saveWavelengthCorrectCoefficient(six), -1);
+    QCOMPARE(engine->saveWavelengthCorrectCoefficient(six), LuxEngine::Failed);
     // One bad value at the very end still keeps all 70 blocks back.
     double table[420];
     std::fill(std::begin(table), std::end(table), 1.0);
     table[419] = bad;
-    QCOMPARE(engine->saveIntensityCorrectCoefficient(table), -1);
+    QCOMPARE(engine->saveIntensityCorrectCoefficient(table), LuxEngine::Failed);
     QVERIFY(probe.calls.empty());
 }
 
@@ -218,18 +218,18 @@ void ChannelTest::wavelengthCoefficientsDecodeOnlyOnSuccess()
 {
     double sent[6] = {330, 0.16, -1.5e-6, 0, 2.5e-12, -7};
     QTest::ignoreMessage(QtDebugMsg, "保存校正系数成功!");
-    QCOMPARE(engine->saveWavelengthCorrectCoefficient(sent), 1);
+    QCOMPARE(engine->saveWavelengthCorrectCoefficient(sent), LuxEngine::Succeeded);
     const Bytes wire = probe.calls.at(0).bytes;
 
     answer(1, wire);
     answer(0, wire);
     double back[6] = {};
-    QCOMPARE(engine->readWavelengthCorrectCoefficient(back), 1);
+    QCOMPARE(engine->readWavelengthCorrectCoefficient(back), LuxEngine::Succeeded);
     for (int i = 0; i < 6; ++i)
         QVERIFY(packedEqual(back[i], sent[i]));
     double untouched[6] = {9, 9, 9, 9, 9, 9};
     QTest::ignoreMessage(QtDebugMsg, "读取波长校正系数失败!");
-    QCOMPARE(engine->readWavelengthCorrectCoefficient(untouched), -1);
+    QCOMPARE(engine->readWavelengthCorrectCoefficient(untouched), LuxEngine::Failed);
     QCOMPARE(untouched[0], 9.0);
     QCOMPARE(calls(), QStringList({"W 5/0 36", "R 6/0 36", "R 6/0 36"}));
 }
@@ -240,7 +240,7 @@ void ChannelTest::intensityCoefficientBlocks()
     for (int i = 0; i < 420; ++i)
         table[i] = 1 + i / 1000.0;
     QTest::ignoreMessage(QtDebugMsg, "保存强度校准系数成功!");
-    QCOMPARE(engine->saveIntensityCorrectCoefficient(table), 1);
+    QCOMPARE(engine->saveIntensityCorrectCoefficient(table), LuxEngine::Succeeded);
     QCOMPARE(calls(), blocks("W 7", 70, 36, 36));
     Bytes all;
     for (const ProbeCall& call : probe.calls)
@@ -252,7 +252,7 @@ void ChannelTest::intensityCoefficientBlocks()
         answer(1, Bytes(all.begin() + 630 * b, all.begin() + 630 * (b + 1)));
     double back[420] = {};
     QTest::ignoreMessage(QtDebugMsg, "读取强度校准系数成功！");
-    QCOMPARE(engine->readIntensityCorrectCoefficient(back), 1);
+    QCOMPARE(engine->readIntensityCorrectCoefficient(back), LuxEngine::Succeeded);
     QCOMPARE(calls(), blocks("R 8", 4, 630, 630));
     for (int i = 0; i < 420; ++i)
         QVERIFY(packedEqual(back[i], table[i]));
@@ -289,11 +289,11 @@ void ChannelTest::intensityCoefficientsStopAtFailedBlock()
     std::fill(std::begin(table), std::end(table), save ? 2.0 : -7.0);
     if (save) {
         QTest::ignoreMessage(QtDebugMsg, "保存强度校准系数失败！");
-        QCOMPARE(engine->saveIntensityCorrectCoefficient(table), -1);
+        QCOMPARE(engine->saveIntensityCorrectCoefficient(table), LuxEngine::Failed);
         QCOMPARE(calls(), blocks("W 7", failing + 1, 36, 36));
     } else {
         QTest::ignoreMessage(QtDebugMsg, "读取强度校准系数失败!");
-        QCOMPARE(engine->readIntensityCorrectCoefficient(table), -1);
+        QCOMPARE(engine->readIntensityCorrectCoefficient(table), LuxEngine::Failed);
         QCOMPARE(calls(), blocks("R 8", failing + 1, 630, 630));
         // Blocks read before the failure are decoded, nothing from it or after.
         for (int i = 0; i < 420; ++i)
@@ -314,7 +314,7 @@ void ChannelTest::originalDataBlocks()
     }
     std::vector<int> data(3001, -1);
     QTest::ignoreMessage(QtDebugMsg, "获取原始强度成功!");
-    QCOMPARE(engine->readOriginalData(data.data()), 1);
+    QCOMPARE(engine->readOriginalData(data.data()), LuxEngine::Succeeded);
     QCOMPARE(calls(), blocks("R 3", 7, 600, 900));
     for (int i = 0; i < 3000; ++i)
         QCOMPARE(data[i], i * 21 % 65536);
@@ -327,7 +327,7 @@ void ChannelTest::originalDataBlocks()
             answer(b == failing ? 0 : 1, Bytes(900, 0x01));
         std::fill(data.begin(), data.end(), -1);
         QTest::ignoreMessage(QtDebugMsg, "获取原始强度失败!");
-        QCOMPARE(engine->readOriginalData(data.data()), -1);
+        QCOMPARE(engine->readOriginalData(data.data()), LuxEngine::Failed);
         QCOMPARE(calls(), blocks("R 3", failing + 1, failing == 6 ? 600 : 900, 900));
         for (int i = 0; i < 3001; ++i)
             QCOMPARE(data[i], i < 450 * failing ? 0x0101 : -1);
@@ -337,12 +337,12 @@ void ChannelTest::originalDataBlocks()
 void ChannelTest::bareCommandsAndReadyStatus()
 {
     QTest::ignoreMessage(QtDebugMsg, "保存积分时间成功!");
-    QCOMPARE(engine->saveIntegrationTime(), 1);
+    QCOMPARE(engine->saveIntegrationTime(), LuxEngine::Succeeded);
     QTest::ignoreMessage(QtDebugMsg, "结束获取原始数据成功!");
-    QCOMPARE(engine->stopToReadOriginalData(), 1);
-    QCOMPARE(engine->startToTest(7), 1);
+    QCOMPARE(engine->stopToReadOriginalData(), LuxEngine::Succeeded);
+    QCOMPARE(engine->startToTest(7), LuxEngine::Succeeded);
     answer(-3);
-    QCOMPARE(engine->startToTest(0), -1);
+    QCOMPARE(engine->startToTest(0), LuxEngine::Failed);
 
     answer(1, {0xFE});
     answer(0); // nothing written into the buffer: reads as "not ready"
@@ -361,10 +361,11 @@ void ChannelTest::testResultDecodesEvenOnFailure()
     }
     answer(1, result);
     answer(0, result);
-    for (int expected : {1, -1}) {
+    for (LuxEngine::Result expected : {LuxEngine::Succeeded, LuxEngine::Failed}) {
         double lux = 0;
         std::vector<int> intensity(401, -1);
-        QTest::ignoreMessage(QtDebugMsg, expected == 1 ? "读取测试结果成功!" : "读取测试结果失败!");
+        QTest::ignoreMessage(QtDebugMsg, expected == LuxEngine::Succeeded ? "读取测试结果成功!"
+                                                                          : "读取测试结果失败!");
         QCOMPARE(engine->readTestResult(3, &lux, intensity.data()), expected);
         QCOMPARE(lux, 150.0);
         QCOMPARE(intensity[0], 65535);
@@ -385,7 +386,8 @@ void ChannelTest::storedRecordEndMarker()
         double lux = -1, ratio = -2;
         std::vector<double> intensity(401, -3);
         QTest::ignoreMessage(QtDebugMsg, "没有可以读取的数据!");
-        QCOMPARE(engine->readStoredData(9, &time, &lux, intensity.data(), &ratio), 0);
+        QCOMPARE(engine->readStoredData(9, &time, &lux, intensity.data(), &ratio),
+                 LuxEngine::NoRecord);
         QCOMPARE(time, QDateTime(QDate(2000, 1, 2), QTime(3, 4, 5)));
         QCOMPARE(lux, -1.0);
         QCOMPARE(ratio, -2.0);
@@ -416,7 +418,8 @@ void ChannelTest::storedRecordDecoding()
     std::vector<double> intensity(402, -1);
     QTest::ignoreMessage(QtDebugMsg, "ratio: -inf");
     QTest::ignoreMessage(QtDebugMsg, "读取存储数据成功!");
-    QCOMPARE(engine->readStoredData(0, &time, &illuminance, intensity.data(), &gotRatio), 1);
+    QCOMPARE(engine->readStoredData(0, &time, &illuminance, intensity.data(), &gotRatio),
+             LuxEngine::Succeeded);
     // The meter's wall-clock fields as they are, carried as UTC.
     QCOMPARE(time.timeSpec(), Qt::UTC);
     QCOMPARE(time, QDateTime(QDate(2021, 12, 31), QTime(23, 59, 59, 0), Qt::UTC));
@@ -436,7 +439,7 @@ void ChannelTest::storedRecordImpossibleDateTime()
     for (int i = 0; i < 2; ++i) {
         QDateTime time = QDateTime::currentDateTime();
         double lux, ratio, intensity[401];
-        QCOMPARE(engine->readStoredData(i, &time, &lux, intensity, &ratio), 1);
+        QCOMPARE(engine->readStoredData(i, &time, &lux, intensity, &ratio), LuxEngine::Succeeded);
         QVERIFY(!time.isValid());
     }
 }

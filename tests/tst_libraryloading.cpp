@@ -25,8 +25,8 @@ class LibraryLoadingTest : public QObject
         LuxEngine engine;
         QDateTime time;
         double lux = 0, ratio = 0, intensity[401];
-        QCOMPARE(engine.readStoredData(0, &time, &lux, intensity, &ratio), -1);
-        QCOMPARE(engine.readIntegrationTime(), -1);
+        QCOMPARE(engine.readStoredData(0, &time, &lux, intensity, &ratio), LuxEngine::Failed);
+        QCOMPARE(engine.readIntegrationTime(), LuxEngine::Failed);
         QCOMPARE(engine.isReadyForReadingReslut(), 0);
     }
 

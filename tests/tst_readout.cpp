@@ -100,7 +100,7 @@ void ReadOutTest::readOutListsComputesAndShowsEveryRecord()
     for (int k = 0; k < 3; ++k) {
         QDateTime time;
         double lux, ratio, intensity[401];
-        QCOMPARE(meter.readStoredData(k, &time, &lux, intensity, &ratio), 1);
+        QCOMPARE(meter.readStoredData(k, &time, &lux, intensity, &ratio), LuxEngine::Succeeded);
         ColorimetricResult results;
         initPlanckianTable();
         calculateColorParameters(intensity, 401, results, 0, ratio);

@@ -52,7 +52,7 @@ class VirtualMeterTest : public QObject
         QList<Record> records;
         for (int k = 0; k < 100000; ++k) {
             Record r = read(k);
-            if (r.result != 1)
+            if (r.result != LuxEngine::Succeeded)
                 break;
             records << r;
         }
@@ -61,7 +61,7 @@ class VirtualMeterTest : public QObject
 
     static void compare(const Record& got, const vm::StoredRecord& want)
     {
-        QCOMPARE(got.result, 1);
+        QCOMPARE(got.result, LuxEngine::Succeeded);
         QCOMPARE(got.time, QDateTime(QDate(want.year, want.month, want.day),
                                      QTime(want.hour, want.minute, want.second), Qt::UTC));
         QVERIFY(sameBits(got.illuminance, want.illuminance));
@@ -117,7 +117,7 @@ void VirtualMeterTest::factoryMemoryHoldsRealisticRecords()
 {
     const QList<Record> records = readAll();
     QCOMPARE(records.size(), 12);
-    QCOMPARE(read(12).result, 0);
+    QCOMPARE(read(12).result, LuxEngine::NoRecord);
 
     const std::vector<vm::StoredRecord> expected = vm::defaultRecords();
     QDateTime previous;
@@ -141,10 +141,10 @@ void VirtualMeterTest::factoryMemoryHoldsRealisticRecords()
 void VirtualMeterTest::recordCountAndFileRoundTrip()
 {
     qputenv("TORVIK_VM_RECORD_COUNT", "0");
-    QCOMPARE(read(0).result, 0);
+    QCOMPARE(read(0).result, LuxEngine::NoRecord);
     qputenv("TORVIK_VM_RECORD_COUNT", "1000");
-    QCOMPARE(read(999).result, 1);
-    QCOMPARE(read(1000).result, 0);
+    QCOMPARE(read(999).result, LuxEngine::Succeeded);
+    QCOMPARE(read(1000).result, LuxEngine::NoRecord);
 
     // The tool's output, with Windows line ends, served back record for record.
     QProcess tool;
@@ -167,12 +167,12 @@ void VirtualMeterTest::recordCountAndFileRoundTrip()
         odd += i == 400 ? ",65535" : ",0";
     qputenv("TORVIK_VM_RECORDS", writeFile("odd.txt", "# comment\n\n" + odd + "\n").toLocal8Bit());
     const Record r = read(0);
-    QCOMPARE(r.result, 1);
+    QCOMPARE(r.result, LuxEngine::Succeeded);
     QVERIFY(!r.time.isValid());
     QVERIFY(std::isnan(r.illuminance));
     QVERIFY(std::isinf(r.ratio));
     QCOMPARE(r.intensity[400], 65535.0);
-    QCOMPARE(read(1).result, 0);
+    QCOMPARE(read(1).result, LuxEngine::NoRecord);
 }
 
 // The meter's clock knows no zone: whatever it stored comes back field for
@@ -236,34 +236,35 @@ void VirtualMeterTest::badConfigurationServesNoRecords()
         value = writeFile("bad.txt", fileContent).toLocal8Bit();
     qputenv(variable.constData(), value);
 
-    QCOMPARE(read(0).result, 0);
-    QCOMPARE(engine->setIntegrationTime(20), 1); // still a meter, only an empty one
+    QCOMPARE(read(0).result, LuxEngine::NoRecord);
+    // Still a meter, only an empty one.
+    QCOMPARE(engine->setIntegrationTime(20), LuxEngine::Succeeded);
     QCOMPARE(engine->readIntegrationTime(), 20);
 }
 
 void VirtualMeterTest::disconnectedMeterFailsEverything()
 {
     qputenv("TORVIK_VM_DISCONNECTED", "1");
-    QCOMPARE(read(0).result, -1);
-    QCOMPARE(engine->readIntegrationTime(), -1);
+    QCOMPARE(read(0).result, LuxEngine::Failed);
+    QCOMPARE(engine->readIntegrationTime(), LuxEngine::Failed);
     QCOMPARE(engine->isReadyForReadingReslut(), 0);
     std::vector<int> raw(3000);
-    QCOMPARE(engine->readOriginalData(raw.data()), -1);
+    QCOMPARE(engine->readOriginalData(raw.data()), LuxEngine::Failed);
     QVERIFY(std::all_of(raw.begin(), raw.end(), [](int v) { return v == 0; }));
 
     qputenv("TORVIK_VM_DISCONNECTED", "0");
-    QCOMPARE(read(0).result, 1);
+    QCOMPARE(read(0).result, LuxEngine::Succeeded);
 }
 
 void VirtualMeterTest::failureAtOneOrdinal()
 {
     qputenv("TORVIK_VM_FAIL_AT", "2");
-    QCOMPARE(read(0).result, 1);
-    QCOMPARE(read(1).result, 1);
+    QCOMPARE(read(0).result, LuxEngine::Succeeded);
+    QCOMPARE(read(1).result, LuxEngine::Succeeded);
     const Record failed = read(2);
-    QCOMPARE(failed.result, -1);
+    QCOMPARE(failed.result, LuxEngine::Failed);
     QCOMPARE(failed.intensity[100], 0.0); // nothing stale decoded
-    QCOMPARE(read(3).result, 1);
+    QCOMPARE(read(3).result, LuxEngine::Succeeded);
     QCOMPARE(readAll().size(), 2);
 }
 
@@ -293,7 +294,7 @@ void VirtualMeterTest::integrationTimeAndRawFrame()
     auto frame = [this](int time) {
         engine->setIntegrationTime(time);
         std::vector<int> raw(3000, -1);
-        [&] { QCOMPARE(engine->readOriginalData(raw.data()), 1); }();
+        [&] { QCOMPARE(engine->readOriginalData(raw.data()), LuxEngine::Succeeded); }();
         return raw;
     };
     const std::vector<int> normal = frame(100);

@@ -1,30 +1,20 @@
 #include "storedrecord.h"
 
+#include "littleendian.h"
+#include "recordformat.h"
+
 #include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <sstream>
 #include <vector>
 
 namespace vm {
 
 namespace {
-void putU16(unsigned char* bytes, unsigned value)
-{
-    bytes[0] = static_cast<unsigned char>(value & 0xFF);
-    bytes[1] = static_cast<unsigned char>((value >> 8) & 0xFF);
-}
-
-void putDouble(unsigned char* bytes, double value)
-{
-    std::uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    for (int i = 0; i < 8; ++i)
-        bytes[i] = static_cast<unsigned char>((bits >> (8 * i)) & 0xFF);
-}
+namespace Layout = StoredRecordFormat;
 
 std::vector<std::string> splitFields(const std::string& line)
 {
@@ -60,16 +50,17 @@ bool parseUnsigned(const std::string& text, long maximum, long* value)
 
 void encodeRecord(const StoredRecord& record, unsigned char* bytes)
 {
-    putU16(bytes, static_cast<unsigned>(record.year));
-    bytes[2] = static_cast<unsigned char>(record.month);
-    bytes[3] = static_cast<unsigned char>(record.day);
-    bytes[4] = static_cast<unsigned char>(record.hour);
-    bytes[5] = static_cast<unsigned char>(record.minute);
-    bytes[6] = static_cast<unsigned char>(record.second);
-    putDouble(bytes + 7, record.illuminance);
+    using namespace LittleEndian;
+    writeU16(bytes + Layout::year, static_cast<unsigned>(record.year));
+    bytes[Layout::month] = static_cast<unsigned char>(record.month);
+    bytes[Layout::day] = static_cast<unsigned char>(record.day);
+    bytes[Layout::hour] = static_cast<unsigned char>(record.hour);
+    bytes[Layout::minute] = static_cast<unsigned char>(record.minute);
+    bytes[Layout::second] = static_cast<unsigned char>(record.second);
+    writeDouble(bytes + Layout::illuminance, record.illuminance);
     for (int i = 0; i < spectrumPoints; ++i)
-        putU16(bytes + 15 + 2 * i, record.intensity[i]);
-    putDouble(bytes + 817, record.ratio);
+        writeU16(bytes + Layout::intensities + 2 * i, record.intensity[i]);
+    writeDouble(bytes + Layout::ratio, record.ratio);
 }
 
 std::string formatRecord(const StoredRecord& record)
@@ -99,10 +90,10 @@ bool parseRecord(const std::string& line, StoredRecord* record, std::string* err
 
     // The date fields are taken as the meter's byte fields, not as a calendar
     // date, so that a file can also hold the impossible dates of a faulty meter.
-    // 65535 is left out: that year marks an empty memory slot.
+    // The end marker's year is left out: it marks an empty memory slot.
     const std::string& stamp = fields[0];
     long parts[6];
-    const long maxima[6] = {65534, 255, 255, 255, 255, 255};
+    const long maxima[6] = {long(Layout::noRecordYear) - 1, 255, 255, 255, 255, 255};
     const char separators[6] = {'-', '-', 'T', ':', ':', '\0'};
     std::size_t pos = 0;
     for (int i = 0; i < 6; ++i) {

@@ -21,11 +21,11 @@ struct StoredRecord
     std::string label; // what the light was; kept in record files as a comment
 };
 
-// The 825-byte answer to the stored-record command (little-endian).
+// The meter's answer to the stored-record command, storedRecordBytes long.
 void encodeRecord(const StoredRecord& record, unsigned char* bytes);
 
 // The text form of a record in a records file: one line,
-//   YYYY-MM-DDTHH:MM:SS,illuminance,ratio,401 intensities
+//   YYYY-MM-DDTHH:MM:SS,illuminance,ratio,intensities (spectrumPoints of them)
 std::string formatRecord(const StoredRecord& record);
 
 // Parses one line of a records file; on failure says why in *error.

@@ -6,6 +6,12 @@
 #include <exception>
 #include <memory>
 #include <mutex>
+#include <type_traits>
+
+// The host calls these through CmdFunc.
+static_assert(std::is_same_v<decltype(&CmdRead), CmdFunc> &&
+              std::is_same_v<decltype(&CmdWrite), CmdFunc> &&
+              std::is_same_v<decltype(&CmdCmd), CmdFunc>);
 
 namespace {
 std::mutex meterLock;
@@ -34,26 +40,26 @@ long serve(vm::VirtualMeter::Channel channel, DWORD dwID, DWORD loc, DWORD count
 }
 } // namespace
 
-TORVIK_API long TORVIK_CALL CmdRead(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD, char*,
-                                    DWORD)
+TORVIK_API long METER_CALL CmdRead(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD, char*,
+                                   DWORD)
 {
     return serve(vm::VirtualMeter::Channel::Read, dwID, loc, count, buf);
 }
 
-TORVIK_API long TORVIK_CALL CmdWrite(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD, char*,
-                                     DWORD)
+TORVIK_API long METER_CALL CmdWrite(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD, char*,
+                                    DWORD)
 {
     return serve(vm::VirtualMeter::Channel::Write, dwID, loc, count, buf);
 }
 
-TORVIK_API long TORVIK_CALL CmdCmd(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD, char*,
-                                   DWORD)
+TORVIK_API long METER_CALL CmdCmd(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD, char*,
+                                  DWORD)
 {
     return serve(vm::VirtualMeter::Channel::Command, dwID, loc, count, buf);
 }
 
 // Present because hosts insist on it; the meter has nothing behind it.
-TORVIK_API long TORVIK_CALL CmdSpeic(DWORD, DWORD, DWORD, BYTE*, DWORD, char*, DWORD)
+TORVIK_API long METER_CALL CmdSpeic(DWORD, DWORD, DWORD, BYTE*, DWORD, char*, DWORD)
 {
     return 0;
 }

@@ -1,8 +1,10 @@
 #include "virtualmeter.h"
 
 #include "lightsources.h"
+#include "littleendian.h"
 #include "metercommands.h"
 #include "packedcoefficient.h"
+#include "recordformat.h"
 
 #include <algorithm>
 #include <chrono>
@@ -14,10 +16,18 @@
 namespace vm {
 
 using namespace MeterCommand;
+using LittleEndian::writeU16;
 
 namespace {
 constexpr std::uint32_t rawBlockPixels = originalDataBlock;
-constexpr std::uint32_t rawBlocks = 7;
+constexpr std::uint32_t rawBlocks = (originalDataValues + rawBlockPixels - 1) / rawBlockPixels;
+constexpr std::uint32_t lastRawBlockPixels = originalDataValues - (rawBlocks - 1) * rawBlockPixels;
+
+constexpr std::uint32_t packedBytes = PackedCoefficient::byteCount;
+constexpr std::uint32_t intensityReadBlocks = intensityCoefficients / intensityReadBlock;
+constexpr std::uint32_t intensityReadBytes = packedBytes * intensityReadBlock;
+constexpr std::uint32_t intensityWriteBlocks = intensityCoefficients / intensityWriteBlock;
+constexpr std::uint32_t intensityWriteBytes = packedBytes * intensityWriteBlock;
 
 // The sensor's true pixel-to-wavelength mapping, which the factory wavelength
 // coefficients describe: 330 nm + 0.16 nm per pixel.
@@ -73,11 +83,11 @@ VirtualMeter::VirtualMeter(MeterConfig settings)
     fallbackLight = defaultRecords(2)[1]; // daylight, when the memory is empty
 
     // Factory calibration: the true pixel mapping and unit factors.
-    const double wavelength[6] = {firstPixelNm, nmPerPixel, 0, 0, 0, 0};
-    for (int i = 0; i < 6; ++i)
-        PackedCoefficient::encode(wavelength[i], wavelengthCoefficients.data() + 6 * i);
+    const double wavelength[MeterCommand::wavelengthCoefficients] = {firstPixelNm, nmPerPixel};
+    for (int i = 0; i < MeterCommand::wavelengthCoefficients; ++i)
+        PackedCoefficient::encode(wavelength[i], wavelengthCoefficients.data() + packedBytes * i);
     for (int i = 0; i < intensityCoefficients; ++i)
-        PackedCoefficient::encode(1.0, intensityCoefficientTable.data() + 6 * i);
+        PackedCoefficient::encode(1.0, intensityCoefficientTable.data() + packedBytes * i);
     PackedCoefficient::encode(1.0, illuminanceCoefficient.data());
 }
 
@@ -113,16 +123,17 @@ long VirtualMeter::read(std::uint32_t id, std::uint32_t loc, std::uint32_t count
         expected = 2;
         break;
     case ReadOriginalData:
-        expected = loc < rawBlocks - 1 ? 2 * rawBlockPixels : loc == rawBlocks - 1 ? 600 : 0;
+        if (loc < rawBlocks)
+            expected = 2 * (loc < rawBlocks - 1 ? rawBlockPixels : lastRawBlockPixels);
         break;
     case ReadWavelengthCoefficient:
-        expected = 36;
+        expected = wavelengthCoefficients.size();
         break;
     case ReadIntensityCoefficient:
-        expected = loc < 4 ? 630 : 0;
+        expected = loc < intensityReadBlocks ? intensityReadBytes : 0;
         break;
     case ReadIlluminanceCoefficient:
-        expected = 6;
+        expected = illuminanceCoefficient.size();
         break;
     case ReadyStatus:
         expected = 1;
@@ -149,14 +160,13 @@ long VirtualMeter::read(std::uint32_t id, std::uint32_t loc, std::uint32_t count
         for (std::uint32_t i = 0; i < count; ++i)
             buf[i] = static_cast<unsigned char>(garbage() & 0xFF);
         if (recordMissing) // keeps a read-out finite: past the memory lies the end marker
-            buf[0] = buf[1] = 0xFF;
+            writeU16(buf + StoredRecordFormat::year, StoredRecordFormat::noRecordYear);
         return long(count);
     }
 
     switch (id) {
     case ReadIntegrationTime:
-        buf[0] = static_cast<unsigned char>(integrationTime & 0xFF);
-        buf[1] = static_cast<unsigned char>(integrationTime >> 8);
+        writeU16(buf, integrationTime);
         break;
     case ReadOriginalData:
         fillRawFrame(loc, count, buf);
@@ -165,7 +175,8 @@ long VirtualMeter::read(std::uint32_t id, std::uint32_t loc, std::uint32_t count
         std::copy(wavelengthCoefficients.begin(), wavelengthCoefficients.end(), buf);
         break;
     case ReadIntensityCoefficient:
-        std::copy_n(intensityCoefficientTable.begin() + 630 * loc, 630, buf);
+        std::copy_n(intensityCoefficientTable.begin() + intensityReadBytes * loc,
+                    intensityReadBytes, buf);
         break;
     case ReadIlluminanceCoefficient:
         std::copy(illuminanceCoefficient.begin(), illuminanceCoefficient.end(), buf);
@@ -190,13 +201,16 @@ long VirtualMeter::write(std::uint32_t id, std::uint32_t loc, std::uint32_t coun
                          const unsigned char* buf)
 {
     if (id == SetIntegrationTime && loc == 0 && count == 2) {
-        integrationTime = static_cast<std::uint16_t>(buf[0] | buf[1] << 8);
-    } else if (id == SaveWavelengthCoefficient && loc == 0 && count == 36) {
-        std::copy_n(buf, 36, wavelengthCoefficients.begin());
-    } else if (id == SaveIntensityCoefficient && loc < 70 && count == 36) {
-        std::copy_n(buf, 36, intensityCoefficientTable.begin() + 36 * loc);
-    } else if (id == SaveIlluminanceCoefficient && loc == 0 && count == 6) {
-        std::copy_n(buf, 6, illuminanceCoefficient.begin());
+        integrationTime = static_cast<std::uint16_t>(LittleEndian::readU16(buf));
+    } else if (id == SaveWavelengthCoefficient && loc == 0 &&
+               count == wavelengthCoefficients.size()) {
+        std::copy_n(buf, count, wavelengthCoefficients.begin());
+    } else if (id == SaveIntensityCoefficient && loc < intensityWriteBlocks &&
+               count == intensityWriteBytes) {
+        std::copy_n(buf, count, intensityCoefficientTable.begin() + intensityWriteBytes * loc);
+    } else if (id == SaveIlluminanceCoefficient && loc == 0 &&
+               count == illuminanceCoefficient.size()) {
+        std::copy_n(buf, count, illuminanceCoefficient.begin());
     } else {
         logLine("write command " + std::to_string(id) + " at " + std::to_string(loc) + " with " +
                 std::to_string(count) + " bytes refused");
@@ -251,20 +265,18 @@ void VirtualMeter::fillRawFrame(std::uint32_t block, std::uint32_t count, unsign
         const double dark = 820 + 15 * std::sin(pixel * 0.37);
         const double counts = dark + 42000 * exposure * responsivity * relative;
         const auto value = static_cast<std::uint16_t>(std::clamp(std::lround(counts), 0L, 65535L));
-        buf[2 * k] = static_cast<unsigned char>(value & 0xFF);
-        buf[2 * k + 1] = static_cast<unsigned char>(value >> 8);
+        writeU16(buf + 2 * k, value);
     }
 }
 
 void VirtualMeter::fillTestResult(unsigned char* buf) const
 {
     const StoredRecord& light = currentLight();
-    if (!PackedCoefficient::encode(light.illuminance, buf))
-        std::fill_n(buf, 6, 0);
-    for (int i = 0; i < spectrumPoints; ++i) {
-        buf[6 + 2 * i] = static_cast<unsigned char>(light.intensity[i] & 0xFF);
-        buf[7 + 2 * i] = static_cast<unsigned char>(light.intensity[i] >> 8);
-    }
+    unsigned char* const illuminance = buf + TestResultFormat::illuminance;
+    if (!PackedCoefficient::encode(light.illuminance, illuminance))
+        std::fill_n(illuminance, PackedCoefficient::byteCount, 0);
+    for (int i = 0; i < spectrumPoints; ++i)
+        writeU16(buf + TestResultFormat::intensities + 2 * i, light.intensity[i]);
 }
 
 } // namespace vm

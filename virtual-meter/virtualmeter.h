@@ -2,6 +2,7 @@
 
 #include "metercommands.h"
 #include "meterconfig.h"
+#include "packedcoefficient.h"
 #include "storedrecord.h"
 
 #include <array>
@@ -43,9 +44,11 @@ private:
     std::mt19937 garbage;
 
     std::uint16_t integrationTime = 1000; // on the wire: ten times the time
-    std::array<unsigned char, 36> wavelengthCoefficients{};
-    std::array<unsigned char, 6 * MeterCommand::intensityCoefficients> intensityCoefficientTable{};
-    std::array<unsigned char, 6> illuminanceCoefficient{};
+    std::array<unsigned char, PackedCoefficient::byteCount * MeterCommand::wavelengthCoefficients>
+        wavelengthCoefficients{};
+    std::array<unsigned char, PackedCoefficient::byteCount * MeterCommand::intensityCoefficients>
+        intensityCoefficientTable{};
+    std::array<unsigned char, PackedCoefficient::byteCount> illuminanceCoefficient{};
     bool testFinished = false;
 };
 

@@ -339,9 +339,9 @@ void MainWindow::on_btn_readData_clicked()
     QString message;
     for (int k = 0;; ++k) {
         const int result = luxEngine->readStoredData(k, &time, &illuminance, intensity, &ratio);
-        if (result != 1) {
-            message = result == 0 ? QStringLiteral("读取存储数据完成")
-                                  : QStringLiteral("读取存储数据失败");
+        if (result != LuxEngine::Succeeded) {
+            message = result == LuxEngine::NoRecord ? QStringLiteral("读取存储数据完成")
+                                                    : QStringLiteral("读取存储数据失败");
             break;
         }
         // calculateItems makes record k anew from its name on but without the

@@ -5,13 +5,21 @@
 #include <QDateTime>
 #include <QObject>
 
-// The meter's command set as typed operations. Each returns 1 (or the value
-// read) on success and -1 on failure, and writes one line to the debug log.
+// The meter's command set as typed operations. Each returns Succeeded (or
+// the value read) or Failed, and writes one line to the debug log.
 class LuxEngine : public QObject
 {
     Q_OBJECT
 
 public:
+    enum Result
+    {
+        Succeeded = 1,
+        NoRecord = 0, // readStoredData past the last record
+        Failed = -1
+    };
+    Q_ENUM(Result)
+
     explicit LuxEngine(QObject* parent = nullptr);
     ~LuxEngine() override;
 
@@ -30,7 +38,7 @@ public slots:
     int startToTest(int mode);
     int isReadyForReadingReslut();
     int readTestResult(int resultConteent, double* illuminacne, int* intensity);
-    // Returns 0 past the last record. The time is the meter's wall-clock
+    // Returns NoRecord past the last record. The time is the meter's wall-clock
     // stamp carried as Qt::UTC (no zone applies); invalid for impossible fields.
     int readStoredData(int dataOrdinal, QDateTime* time, double* illuminance, double* intensity,
                        double* ratio);

@@ -1,21 +1,8 @@
 #pragma once
 
+#include "meterlibrary.h"
+
 #include <QObject>
-
-#ifdef _WIN32
-#include <windows.h>
-#define TK_CDECL __cdecl
-#else
-#include <cstdint>
-typedef std::uint32_t DWORD;
-typedef unsigned char BYTE;
-#define TK_CDECL
-#endif
-
-// The meter library's command function: a result greater than 0 means the
-// exchange succeeded.
-typedef long(TK_CDECL* CmdFunc)(DWORD dwID, DWORD loc, DWORD count, BYTE* buf, DWORD dwTimeout,
-                                char* disc, DWORD dwTry);
 
 // The only door to the meter's USB library: loads it once and forwards the
 // three kinds of exchange to it unchanged.

@@ -21,7 +21,8 @@ private slots:
         engine = new LuxEngine(nullptr);
         QDateTime time;
         double lux, ratio, intensity[401];
-        QVERIFY(engine->readStoredData(999, &time, &lux, intensity, &ratio) == 1);
+        QVERIFY(engine->readStoredData(999, &time, &lux, intensity, &ratio) ==
+                LuxEngine::Succeeded);
     }
     void cleanupTestCase() { delete engine; }
 
@@ -34,7 +35,8 @@ private slots:
         QBENCHMARK
         {
             records = 0;
-            while (engine->readStoredData(records, &time, &lux, intensity, &ratio) == 1)
+            while (engine->readStoredData(records, &time, &lux, intensity, &ratio) ==
+                   LuxEngine::Succeeded)
                 ++records;
         }
         QCOMPARE(records, 1000);

@@ -1,7 +1,7 @@
 #pragma once
 
-// The meter's command codes and answer sizes, shared by the command set and
-// the virtual meter. Qt-free.
+// The meter's command codes and the sizes of its answers and blocks, for the
+// host's command set and the virtual meter alike.
 namespace MeterCommand {
 
 enum Code : unsigned

@@ -3,7 +3,7 @@
 // The meter's 6-byte number format for calibration coefficients and measured
 // illuminance: a signed 32-bit fraction of 2^-31, a signed 8-bit integer part
 // (together the mantissa) and a signed 8-bit decimal exponent, little-endian.
-// Qt-free, so that the virtual meter speaks the same format.
+// The host and the virtual meter share this one codec.
 namespace PackedCoefficient {
 
 constexpr int byteCount = 6;
