@@ -2,6 +2,7 @@
 // what their messages say, and that a report is written in full or not at all.
 
 #include "colorimetry.h"
+#include "fixtures.h"
 #include "measurementrecord.h"
 
 #include <QtTest>
@@ -74,18 +75,6 @@ Run report(const QStringList& arguments, const QString& workDir = {}, Limits lim
     return run(qEnvironmentVariable("SOLVANE_REPORT"), arguments, workDir, limits);
 }
 
-bool writeFile(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 bool makeFifo(const QString& path)
 {
 #ifdef Q_OS_UNIX
@@ -122,14 +111,6 @@ QStringList completeRecord()
     for (double value : spectrum)
         record << MeasurementRecord::intensityText(value);
     return record;
-}
-
-QString pdfText(const QString& pdf)
-{
-    QProcess process;
-    process.start("pdftotext", {"-layout", pdf, "-"});
-    process.waitForFinished();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 } // namespace
@@ -345,7 +326,7 @@ void CommandLineTest::reportIsWrittenInFullOrNotAtAll()
     const QStringList words = text.split(QRegularExpression("\\s+"));
     for (int i = 2; i <= 28; ++i)
         QVERIFY2(words.contains(record.at(i)), qPrintable(record.at(i)));
-    const QByteArray complete = readFile(out);
+    const QByteArray complete = fileContents(out);
     QVERIFY(complete.size() > 4096);
 
     // A disk that is full after 4 KiB, for a new file and over an existing one.
@@ -355,7 +336,7 @@ void CommandLineTest::reportIsWrittenInFullOrNotAtAll()
                              ": cannot be written: File too large\n");
     result = report({data, out}, {}, Limits::FileSize4KiB);
     QCOMPARE(result.exitCode, 2);
-    QCOMPARE(readFile(out), complete);
+    QCOMPARE(fileContents(out), complete);
     QCOMPARE(entries(), (QStringList{"data.csv", "out.pdf"}));
 
     result = report({data, "/dev/full"});

@@ -1,48 +1,26 @@
-// Data files: the stream's format, and export and open through the window,
-// with their messages and failures.
+// Data files through the window: export and open, with their messages and
+// failures, and what the window shows of what it opened.
 
 #include "TKIOStream.h"
-#include "helpers/windowdriver.h"
+#include "fixtures.h"
+#include "mainwindow.h"
 #include "measurementrecord.h"
+#include "windowdriver.h"
 
-#include <QComboBox>
 #include <QFileDialog>
-#include <qwt_plot.h>
-#include <qwt_plot_curve.h>
 
 #ifdef Q_OS_UNIX
-#include "helpers/closedfolder.h"
-#include "helpers/fulldisk.h"
+#include "diskfaults.h"
 #endif
-
-namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& content)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(content);
-}
-
-// A data file's header line, as the window writes it.
-QByteArray header()
-{
-    return MeasurementRecord::fieldNames().join(',').toUtf8();
-}
-
-} // namespace
 
 class CsvFilesTest : public QObject
 {
     Q_OBJECT
 
+    // A data file's header line, as the window writes it.
+    const QByteArray header = MeasurementRecord::fieldNames().join(',').toUtf8();
     QScopedPointer<QTemporaryDir> dir;
+    QScopedPointer<LogRecorder> log;
     QScopedPointer<MainWindow> window;
     QString chosenPath; // what the file dialog answers; empty: cancelled
     QStringList dialogs;
@@ -70,11 +48,9 @@ class CsvFilesTest : public QObject
     {
         QStringList view = tableColumn(window.data(), "tableWidget_itemData", 2) +
                            tableColumn(window.data(), "tableWidget_intensityData", 1);
-        auto* plot = window->findChild<QwtPlot*>("qwtPlot");
         for (int mode : {1, 2, 0}) {
-            window->findChild<QComboBox*>("comboBox_plot")->setCurrentIndex(mode);
-            const auto* curve =
-                static_cast<QwtPlotCurve*>(plot->itemList(QwtPlotItem::Rtti_PlotCurve).value(0));
+            choosePlot(window.data(), mode);
+            const QwtPlotCurve* curve = plotCurve(window.data());
             for (size_t i = 0; curve && i < curve->dataSize(); ++i)
                 view << QString("%1;%2").arg(curve->sample(i).x()).arg(curve->sample(i).y());
         }
@@ -84,8 +60,8 @@ class CsvFilesTest : public QObject
 private slots:
     void init()
     {
-        qunsetenv("TORVIK_VM_RECORDS");
-        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+        resetVirtualMeter();
+        log.reset(new LogRecorder); // quiet
         dir.reset(new QTemporaryDir);
         window.reset(new MainWindow);
         dialogs.clear();
@@ -102,68 +78,18 @@ private slots:
     void cleanup()
     {
         window.reset();
-        qInstallMessageHandler(nullptr);
+        log.reset();
     }
 
-    void reader_data();
-    void reader();
     void exportedFileReopensIdentically();
     void exportFollowsSelectionOrder();
     void exportNothingOrCancelled();
     void saveDialogAddsTheSuffix();
-    void openFailureKeepsRecords();
     void failedExportKeepsExistingFile();
     void oddFilesOpenWithoutHarm();
     void refusedFilesKeepRecords();
-    void boundsOfAFile();
     void spreadsheetColumnsAreIgnored();
-    void exportWhereOnlyTheFileIsWritable();
 };
-
-void CsvFilesTest::reader_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QList<QStringList>>("records");
-    const QList<QStringList> two{{"NO.000", "x"}, {"NO.001", "y"}};
-    const QByteArray h = header();
-    QTest::newRow("LF") << h + "\nNO.000,x\nNO.001,y\n" << two;
-    QTest::newRow("CR LF") << h + "\r\nNO.000,x\r\nNO.001,y\r\n" << two;
-    QTest::newRow("CR") << h + "\rNO.000,x\rNO.001,y\r" << two; // old Mac spreadsheets
-    QTest::newRow("CR and CR LF") << h + "\r\nNO.000,x\rNO.001,y" << two;
-    QTest::newRow("no end of line") << h + "\nNO.000,x\nNO.001,y" << two;
-    QTest::newRow("blank line") << h + "\nNO.000,x\n\nNO.001,y\n"
-                                << QList<QStringList>{two[0], {""}, two[1]};
-    QTest::newRow("empty fields") << h + "\n,,a,\n" << QList<QStringList>{{"", "", "a", ""}};
-    QTest::newRow("header only") << h + "\n" << QList<QStringList>{};
-    QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + h + "\nNO.000,x\nNO.001,y\n" << two;
-    // Another code page's reading of "λd" and "△uv", and a spreadsheet's column.
-    QByteArray mangled = h;
-    mangled
-        .replace("λd", "\xA6\xCB"
-                       "d")
-        .replace("△uv", "\xE2\x96\xB3uv");
-    QTest::newRow("mangled names, extra column") << mangled + ",Notes\nNO.000,x\nNO.001,y\n" << two;
-}
-
-// Appended to the lists, never replacing them; a missing file leaves them be.
-void CsvFilesTest::reader()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QList<QStringList>, records);
-    writeAll(path("in.csv"), content);
-    TKIOStream stream;
-    stream.setFileDirectory(path("in.csv"));
-    QStringList tag{"kept"};
-    QList<QStringList> read{{"kept"}};
-    QVERIFY(stream.readSolvaneData(&tag, &read));
-    QCOMPARE(tag.first(), QString("kept"));
-    QCOMPARE(tag.mid(1, 20), MeasurementRecord::fieldNames().mid(0, 20));
-    QCOMPARE(read, QList<QStringList>{{"kept"}} + records);
-
-    stream.setFileDirectory(path("missing.csv"));
-    QVERIFY(!stream.readSolvaneData(&tag, &read));
-    QCOMPARE(read.size(), records.size() + 1);
-}
 
 // Every table cell and plotted point the same after export and open, and a
 // standard CSV reader sees 430 columns on every line.
@@ -206,18 +132,18 @@ void CsvFilesTest::exportFollowsSelectionOrder()
     readMeter(window.data(), "5");
     select({3, 1});
     QCOMPARE(exportTo(path("two.csv")).title, QString("Successful"));
-    const QList<QByteArray> lines = readAll(path("two.csv")).split('\n');
+    const QList<QByteArray> lines = fileContents(path("two.csv")).split('\n');
     QCOMPARE(lines.size(), 4); // header, two records, and the final end of line
-    const QList<QByteArray> header = lines[0].split(',');
-    QCOMPARE(header.size(), 430);
-    QCOMPARE(header.first() + "|" + header.last(), QByteArray("Data|780 nm"));
+    const QList<QByteArray> names = lines[0].split(',');
+    QCOMPARE(names.size(), 430);
+    QCOMPARE(names.first() + "|" + names.last(), QByteArray("Data|780 nm"));
     QCOMPARE(QString::fromUtf8(lines[1]), window->records().at(3).join(','));
     QCOMPARE(QString::fromUtf8(lines[2]), window->records().at(1).join(','));
     QCOMPARE(lines[3], QByteArray());
 
     select({4});
     exportTo(path("one.csv"));
-    QCOMPARE(readAll(path("one.csv")).count('\n'), 2);
+    QCOMPARE(fileContents(path("one.csv")).count('\n'), 2);
 }
 
 void CsvFilesTest::exportNothingOrCancelled()
@@ -254,27 +180,12 @@ void CsvFilesTest::saveDialogAddsTheSuffix()
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"mine.csv"});
 }
 
-void CsvFilesTest::openFailureKeepsRecords()
-{
-    readMeter(window.data(), "4");
-    clickRecord(window.data(), 2);
-    const QList<QStringList> before = window->records();
-    const QStringList view = shown();
-
-    const SeenMessage message = open(path("no such file.csv"));
-    QCOMPARE(message.title, QString("Error"));
-    QCOMPARE(message.text, QString("Fail to open the file"));
-    QCOMPARE(window->records(), before);
-    QCOMPARE(window->currentRecordIndex(), 2);
-    QCOMPARE(shown(), view);
-}
-
 // The old file stays as it was whenever the new one cannot be written in full.
 void CsvFilesTest::failedExportKeepsExistingFile()
 {
     readMeter(window.data(), "12");
     table(window.data(), "tableWidget_storedData")->selectAll();
-    writeAll(path("old.csv"), "old content\n");
+    QVERIFY(writeFile(path("old.csv"), "old content\n"));
     SeenMessage message = exportTo(path("missing folder/new.csv"));
     QCOMPARE(message.title, QString("Failure"));
     QCOMPARE(message.text, QString("Fail to export data"));
@@ -283,7 +194,7 @@ void CsvFilesTest::failedExportKeepsExistingFile()
     // A disk that fills up after a few kilobytes.
     message = onDiskFullAfter(4096, [this] { return exportTo(path("old.csv")); });
     QCOMPARE(message.text, QString("Fail to export data"));
-    QCOMPARE(readAll(path("old.csv")), QByteArray("old content\n"));
+    QCOMPARE(fileContents(path("old.csv")), QByteArray("old content\n"));
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"old.csv"}); // no leftovers
 #endif
 }
@@ -291,12 +202,12 @@ void CsvFilesTest::failedExportKeepsExistingFile()
 // Odd but genuine data files open; the tables show what they can.
 void CsvFilesTest::oddFilesOpenWithoutHarm()
 {
-    QByteArray wide = header() + "\nNO.000";
+    QByteArray wide = header + "\nNO.000";
     for (int i = 1; i < 100000; ++i)
         wide += "," + QByteArray::number(i);
-    const QByteArray longLine = header() + "\n" + QByteArray(2 * 1024 * 1024, 'x') + "\n";
+    const QByteArray longLine = header + "\n" + QByteArray(2 * 1024 * 1024, 'x') + "\n";
     for (const QByteArray& content : {wide, longLine}) {
-        writeAll(path("odd.csv"), content);
+        QVERIFY(writeFile(path("odd.csv"), content));
         readMeter(window.data(), "2");
         QVERIFY(!open(path("odd.csv")).shown);
         QCOMPARE(window->records().size(), 1);
@@ -304,8 +215,8 @@ void CsvFilesTest::oddFilesOpenWithoutHarm()
     }
 }
 
-// What is not a data file, or holds no record, is refused with a word, and
-// the records shown stay.
+// What cannot be read, is not a data file, or holds no record is refused
+// with a word, and the records and the view stay.
 void CsvFilesTest::refusedFilesKeepRecords()
 {
     QByteArray garbage(64 * 1024, '\0');
@@ -318,58 +229,32 @@ void CsvFilesTest::refusedFilesKeepRecords()
         {"Name,Address\nExample,1 Sample Street\n", notData},
         {QByteArray(), notData},
         {"Data,Date\nNO.000,2026-01-01\n", notData},
-        {header() + "\n", "This file holds no records."},
-        {header() + "\r\r\n", "This file holds no records."}};
-    readMeter(window.data(), "3");
-    clickRecord(window.data(), 1);
+        {header + "\n", "This file holds no records."},
+        {header + "\r\r\n", "This file holds no records."}};
+    QList<QPair<QString, QString>> refused{{path("no such file.csv"), "Fail to open the file"}};
+    for (const auto& [content, text] : files) {
+        refused << qMakePair(path(QString("odd%1.csv").arg(refused.size())), text);
+        QVERIFY(writeFile(refused.last().first, content));
+    }
+    const QString huge = path("huge.csv"); // sparse: no disk taken
+    QVERIFY(writeFile(huge, {}) && QFile::resize(huge, TKIOStream::maxFileBytes + 1));
+    refused << qMakePair(huge, QString("This file is far larger than a Solvane data file can be."));
+#ifdef Q_OS_UNIX
+    for (const QString& device : {QString("/dev/zero"), dir->path()})
+        refused << qMakePair(device, QString("Only files can be opened, not folders or devices."));
+#endif
+    readMeter(window.data(), "4");
+    clickRecord(window.data(), 2);
     const QList<QStringList> before = window->records();
     const QStringList view = shown();
-    for (const auto& [content, text] : files) {
-        writeAll(path("odd.csv"), content);
-        const SeenMessage message = open(path("odd.csv"));
-        QCOMPARE(message.text, text);
+    for (const auto& [file, text] : refused) {
+        const SeenMessage message = open(file);
         QCOMPARE(message.title, QString("Error"));
         QCOMPARE(message.text, text);
         QCOMPARE(window->records(), before);
-        QCOMPARE(window->currentRecordIndex(), 1);
+        QCOMPARE(window->currentRecordIndex(), 2);
         QCOMPARE(shown(), view);
     }
-#ifdef Q_OS_UNIX
-    for (const QString& device : {QString("/dev/zero"), dir->path()}) {
-        const SeenMessage message = open(device);
-        QCOMPARE(message.text, QString("Only files can be opened, not folders or devices."));
-        QCOMPARE(window->records(), before);
-    }
-#endif
-}
-
-// Far beyond what a data file holds: refused before memory runs out.
-void CsvFilesTest::boundsOfAFile()
-{
-    TKIOStream stream;
-    QStringList tag;
-    QList<QStringList> records;
-    QFile huge(path("huge.csv"));
-    QVERIFY(huge.open(QIODevice::WriteOnly));
-    huge.write(header() + "\n");
-    QVERIFY(huge.resize(TKIOStream::maxFileBytes + 1)); // sparse: no disk taken
-    huge.close();
-    stream.setFileDirectory(path("huge.csv"));
-    QVERIFY(!stream.readSolvaneData(&tag, &records));
-    QCOMPARE(stream.readError(), TKIOStream::ReadError::TooLarge);
-    QVERIFY(QFile::remove(path("huge.csv")));
-
-    writeAll(path("fields.csv"),
-             header() + "\nNO.000" + QByteArray(TKIOStream::maxFields, ',') + "\n");
-    stream.setFileDirectory(path("fields.csv"));
-    QVERIFY(!stream.readSolvaneData(&tag, &records));
-    QCOMPARE(stream.readError(), TKIOStream::ReadError::TooLarge);
-
-    writeAll(path("line.csv"), header() + "\n" + QByteArray(TKIOStream::maxLineChars + 1, 'x'));
-    stream.setFileDirectory(path("line.csv"));
-    QVERIFY(!stream.readSolvaneData(&tag, &records));
-    QCOMPARE(stream.readError(), TKIOStream::ReadError::TooLarge);
-    QVERIFY(tag.isEmpty() && records.isEmpty());
 }
 
 // A spreadsheet that adds a column, or ends each line in a comma, keeps every
@@ -381,39 +266,18 @@ void CsvFilesTest::spreadsheetColumnsAreIgnored()
     exportTo(path("plain.csv"));
     clickRecord(window.data(), 1);
     const QStringList view = shown();
-    QList<QByteArray> lines = readAll(path("plain.csv")).split('\n');
+    QList<QByteArray> lines = fileContents(path("plain.csv")).split('\n');
     lines.removeLast();
     for (const QByteArray& ending : {QByteArray(",Notes"), QByteArray(",")}) {
         QByteArray edited;
         for (const QByteArray& line : lines)
             edited += line + ending + "\r\n";
-        writeAll(path("edited.csv"), edited);
+        QVERIFY(writeFile(path("edited.csv"), edited));
         readMeter(window.data(), "1");
         QVERIFY(!open(path("edited.csv")).shown);
         clickRecord(window.data(), 1);
         QCOMPARE(shown(), view);
     }
-}
-
-// Writing the file itself is enough: the temporary file beside it is not
-// needed when the folder cannot take one.
-void CsvFilesTest::exportWhereOnlyTheFileIsWritable()
-{
-#ifdef Q_OS_UNIX
-    const QString target = path("shared.csv");
-    writeAll(target, "old content\n");
-    TKIOStream stream;
-    stream.setFileDirectory(target);
-    bool written = false;
-    if (!inClosedFolder(target, [&] {
-            written = stream.writeSolvaneData({"Data", "Date"}, {{"NO.000", "x"}});
-        }))
-        QSKIP("cannot act as another user");
-    QVERIFY2(written, qPrintable(stream.errorString()));
-    QCOMPARE(readAll(target), QByteArray("Data,Date\nNO.000,x\n"));
-#else
-    QSKIP("permissions of this kind are Unix's");
-#endif
 }
 
 QTEST_MAIN(CsvFilesTest)

@@ -1,12 +1,13 @@
 // The window's start-up: language restored without side effects, the
 // catalogue chosen from "language.ini", the refusal of a second start.
 
+#include "fixtures.h"
 #include "fontsubstitutes.h"
-#include "helpers/messageboxes.h"
 #include "languagesettings.h"
 #include "mainwindow.h"
 #include "recorditems.h"
 #include "singleinstance.h"
+#include "windowdriver.h"
 
 #include <QComboBox>
 #include <QGlyphRun>
@@ -23,31 +24,17 @@ class MainWindowTest : public QObject
 {
     Q_OBJECT
 
-    QScopedPointer<QTemporaryDir> dir;
-    QString startDir;
-
-    void writeIni(const QByteArray& content)
-    {
-        if (content.isNull())
-            return;
-        QFile ini(dir->filePath("language.ini"));
-        QVERIFY(ini.open(QIODevice::WriteOnly));
-        ini.write(content);
-    }
+    std::optional<WorkingDirectory> dir;
 
 private slots:
-    void initTestCase() { startDir = QDir::currentPath(); }
     // A fresh working directory each time ("language.ini" is read from there),
     // which also keeps Qt's settings cache from serving an earlier file.
     void init()
     {
-        dir.reset(new QTemporaryDir);
-        QVERIFY(dir->isValid());
-        QVERIFY(QDir::setCurrent(dir->path()));
+        QVERIFY(dir.emplace().isValid());
         for (const char* qm : {"cn.qm", "tw.qm", "en.qm"})
             QVERIFY(QFile::copy(qEnvironmentVariable("SOLVANE_RUN_DIR") + "/" + qm, qm));
     }
-    void cleanup() { QDir::setCurrent(startDir); }
 
     void languageFileChoosesCatalogueAndSelector_data();
     void languageFileChoosesCatalogueAndSelector();
@@ -81,7 +68,8 @@ void MainWindowTest::languageFileChoosesCatalogueAndSelector()
     QFETCH(QByteArray, ini);
     QFETCH(QString, catalogue);
     QFETCH(int, selectorIndex);
-    writeIni(ini);
+    if (!ini.isNull())
+        QVERIFY(writeFile(dir->filePath("language.ini"), ini));
     const QFileInfo before(dir->filePath("language.ini"));
 
     QCOMPARE(languageCatalogue(savedLanguageIndex()), catalogue);
@@ -104,9 +92,7 @@ void MainWindowTest::languageFileChoosesCatalogueAndSelector()
     QCOMPARE(after.exists(), !ini.isNull());
     if (!ini.isNull()) {
         QCOMPARE(after.lastModified(), before.lastModified());
-        QFile file(after.filePath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), ini);
+        QCOMPARE(fileContents(after.filePath()), ini);
     }
 }
 
@@ -114,17 +100,13 @@ void MainWindowTest::languageFileChoosesCatalogueAndSelector()
 // meter library beside the application is loaded with a log line.
 void MainWindowTest::windowStartsCleanly()
 {
-    static QStringList messages;
-    messages.clear();
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext&, const QString& text) { messages << text; });
+    LogRecorder log;
     {
         MainWindow window;
         QCOMPARE(window.windowTitle(), QString("Solvane 1.0.2"));
         QCOMPARE(window.size(), QSize(1011, 690));
     }
-    qInstallMessageHandler(previous);
-    QCOMPARE(messages, QStringList{"\"Succeeded in loading Dll(libTorvikUSB.so)!\""});
+    QCOMPARE(log.lines, QStringList{"\"Succeeded in loading Dll(libTorvikUSB.so)!\""});
 }
 
 // Every picture a style sheet names is in the resources: a wrong name fails silently.

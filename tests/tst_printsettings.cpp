@@ -1,15 +1,15 @@
 // The print settings dialog: the "PrintInfo" file and the output choice.
 
 #include "PrintSettingDlg.h"
-#include "helpers/messageboxes.h"
-
+#include "fixtures.h"
 #include "printinfo.h"
+#include "windowdriver.h"
 
 #include <QtTest>
 #include <QtWidgets>
 
 #ifdef Q_OS_UNIX
-#include "helpers/closedfolder.h"
+#include "diskfaults.h"
 #endif
 
 namespace {
@@ -24,18 +24,6 @@ QList<QLineEdit*> fieldsOf(const QDialog& dialog)
     return edits;
 }
 
-QByteArray fileContents()
-{
-    QFile file("PrintInfo");
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-bool writeContents(const QByteArray& content)
-{
-    QFile file("PrintInfo");
-    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
-}
-
 void clickPrint(const QDialog& dialog)
 {
     QTest::mouseClick(dialog.findChild<QPushButton*>("btn_print"), Qt::LeftButton);
@@ -47,18 +35,11 @@ class PrintSettingsTest : public QObject
 {
     Q_OBJECT
 
-    QString startDir;
-    QScopedPointer<QTemporaryDir> workDir;
+    std::optional<WorkingDirectory> workDir;
 
 private slots:
     // Each test starts in an empty directory, as a first start would.
-    void init()
-    {
-        startDir = QDir::currentPath();
-        workDir.reset(new QTemporaryDir);
-        QVERIFY(QDir::setCurrent(workDir->path()));
-    }
-    void cleanup() { QDir::setCurrent(startDir); }
+    void init() { QVERIFY(workDir.emplace().isValid()); }
 
     void printSavesAndReportsTheOutput_data();
     void printSavesAndReportsTheOutput();
@@ -97,7 +78,7 @@ void PrintSettingsTest::printSavesAndReportsTheOutput()
         QCOMPARE(pdfSpy.count(), 1);
         QCOMPARE(pdfSpy.first().value(0).toBool(), pdf);
     }
-    QCOMPARE(fileContents(), texts.join('\n').toUtf8());
+    QCOMPARE(fileContents("PrintInfo"), texts.join('\n').toUtf8());
     PrintSettingDlg next;
     QStringList read;
     for (const QLineEdit* edit : fieldsOf(next))
@@ -154,7 +135,7 @@ void PrintSettingsTest::unwritableFileWarnsAndPrints()
     clickPrint(dialog);
     QCOMPARE(pdfSpy.count(), 2);
     QCOMPARE(dialog.unsavedTexts(), QStringList());
-    QCOMPARE(fileContents(), QByteArray("Acme\n\n\n\n\n\n\n"));
+    QCOMPARE(fileContents("PrintInfo"), QByteArray("Acme\n\n\n\n\n\n\n"));
 }
 
 // Eight short lines: a file far larger, or one that is no file, is refused
@@ -163,12 +144,12 @@ void PrintSettingsTest::printInfoFileIsBounded()
 {
     QStringList lines;
     QString error;
-    QVERIFY(writeContents("Acme\n" + QByteArray(PrintInfo::maxFileSize - 5, 'x')));
+    QVERIFY(writeFile("PrintInfo", "Acme\n" + QByteArray(PrintInfo::maxFileSize - 5, 'x')));
     QVERIFY(PrintInfo::read(&lines, "PrintInfo", &error));
     QCOMPARE(lines.size(), PrintInfo::lineCount);
     QCOMPARE(lines.first(), QString("Acme"));
 
-    QVERIFY(writeContents("Acme\n" + QByteArray(PrintInfo::maxFileSize - 4, 'x')));
+    QVERIFY(writeFile("PrintInfo", "Acme\n" + QByteArray(PrintInfo::maxFileSize - 4, 'x')));
     lines = QStringList{"kept"};
     QVERIFY(!PrintInfo::read(&lines, "PrintInfo", &error));
     QCOMPARE(error, QString("larger than 64 KiB"));
@@ -181,11 +162,11 @@ void PrintSettingsTest::printInfoFileIsBounded()
     QVERIFY(!PrintInfo::read(&lines, "missing", &error));
     QCOMPARE(error, QString("No such file or directory"));
 
-    QVERIFY(writeContents("old\n"));
+    QVERIFY(writeFile("PrintInfo", "old\n"));
     // 2 bytes a character in UTF-8: twice the limit.
     const QString longText(PrintInfo::maxFileSize / 8, QChar(0x00e9));
     QVERIFY(!PrintInfo::write(QVector<QString>(PrintInfo::lineCount, longText).toList()));
-    QCOMPARE(fileContents(), QByteArray("old\n"));
+    QCOMPARE(fileContents("PrintInfo"), QByteArray("old\n"));
 }
 
 // Where no temporary file can be made beside it, a file the user may write is
@@ -195,7 +176,7 @@ void PrintSettingsTest::writableFileInReadOnlyFolder()
 #ifndef Q_OS_UNIX
     QSKIP("needs POSIX users and permissions");
 #else
-    QVERIFY(writeContents("old\n"));
+    QVERIFY(writeFile("PrintInfo", "old\n"));
     bool written = false, canCreateHere = true;
     if (!inClosedFolder(PrintInfo::fileName(), [&] {
             written = PrintInfo::write({"Acme", "", "", "", "", "Panel light"});
@@ -204,7 +185,7 @@ void PrintSettingsTest::writableFileInReadOnlyFolder()
         QSKIP("cannot act as user nobody");
     QVERIFY(!canCreateHere); // the folder really was closed
     QVERIFY(written);
-    QCOMPARE(fileContents(), QByteArray("Acme\n\n\n\n\nPanel light\n\n"));
+    QCOMPARE(fileContents("PrintInfo"), QByteArray("Acme\n\n\n\n\nPanel light\n\n"));
 #endif
 }
 

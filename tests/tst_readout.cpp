@@ -3,8 +3,10 @@
 
 #include "LuxEngine.h"
 #include "colorimetry.h"
-#include "helpers/windowdriver.h"
+#include "fixtures.h"
+#include "mainwindow.h"
 #include "measurementrecord.h"
+#include "windowdriver.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -15,8 +17,6 @@
 #include <ctime>
 
 namespace {
-
-QStringList logLines;
 
 QStringList blanks(int count)
 {
@@ -34,19 +34,12 @@ class ReadOutTest : public QObject
 {
     Q_OBJECT
 
+    QScopedPointer<LogRecorder> log;
     QScopedPointer<MainWindow> window;
     QScopedPointer<QTemporaryDir> dir;
 
-    QwtPlot* plot() { return window->findChild<QwtPlot*>("qwtPlot"); }
-    QwtPlotCurve* curve()
-    {
-        const QwtPlotItemList curves = plot()->itemList(QwtPlotItem::Rtti_PlotCurve);
-        return curves.isEmpty() ? nullptr : static_cast<QwtPlotCurve*>(curves.first());
-    }
-    void choosePlot(int index)
-    {
-        window->findChild<QComboBox*>("comboBox_plot")->setCurrentIndex(index);
-    }
+    QwtPlotCurve* curve() { return plotCurve(window.data()); }
+    void choosePlot(int mode) { ::choosePlot(window.data(), mode); }
 
     // What the tables show must be the record, entry for entry.
     void verifyShown(const QStringList& record)
@@ -59,11 +52,8 @@ class ReadOutTest : public QObject
 private slots:
     void init()
     {
-        for (const char* name : {"TORVIK_VM_RECORDS", "TORVIK_VM_FAIL_AT"})
-            qunsetenv(name);
-        logLines.clear();
-        qInstallMessageHandler(
-            [](QtMsgType, const QMessageLogContext&, const QString& text) { logLines << text; });
+        resetVirtualMeter();
+        log.reset(new LogRecorder);
         dir.reset(new QTemporaryDir);
         window.reset(new MainWindow);
         window->show();
@@ -72,7 +62,7 @@ private slots:
     void cleanup()
     {
         window.reset();
-        qInstallMessageHandler(nullptr);
+        log.reset();
     }
 
     void readOutListsComputesAndShowsEveryRecord();
@@ -131,12 +121,11 @@ void ReadOutTest::recordTextForms()
     QByteArray spectrum;
     for (int i = 0; i < 401; ++i)
         spectrum += i == 0 ? ",65535" : i == 1 ? ",0" : ",1000";
-    QFile file(dir->filePath("records.txt"));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("2021-12-31T23:59:59,1234.567,1" + spectrum + "\n2021-13-01T00:00:00,0.004,1" +
-               spectrum + "\n2021-03-28T02:30:00,1,1" + spectrum + "\n");
-    file.close();
-    qputenv("TORVIK_VM_RECORDS", file.fileName().toLocal8Bit());
+    const QString file = dir->filePath("records.txt");
+    QVERIFY(writeFile(file, "2021-12-31T23:59:59,1234.567,1" + spectrum +
+                                "\n2021-13-01T00:00:00,0.004,1" + spectrum +
+                                "\n2021-03-28T02:30:00,1,1" + spectrum + "\n"));
+    qputenv("TORVIK_VM_RECORDS", QFile::encodeName(file));
     press(window.data(), "btn_readData");
     qputenv("TZ", zone);
     tzset();
@@ -157,12 +146,12 @@ void ReadOutTest::emptyMeterAndFailure()
     readMeter(window.data(), "5");
     clickRecord(window.data(), 4);
 
-    logLines.clear();
+    log->lines.clear();
     QCOMPARE(readMeter(window.data(), "0").text, QString::fromUtf8("读取存储数据完成"));
     QVERIFY(window->records().isEmpty());
     QCOMPARE(table(window.data(), "tableWidget_storedData")->rowCount(), 0);
-    QVERIFY(logLines.contains("true"));
-    QVERIFY(logLines.contains("The data list is empty!(on_tableWidget_storedData_cellClicked)"));
+    QVERIFY(log->lines.contains("true"));
+    QVERIFY(log->lines.contains("The data list is empty!(on_tableWidget_storedData_cellClicked)"));
     QCOMPARE(window->currentRecordIndex(), -1);
     QCOMPARE(window->findChild<QLabel*>("label_dataName")->text(), QString("No data selected"));
     QCOMPARE(tableColumn(window.data(), "tableWidget_itemData", 2), blanks(27));
@@ -212,7 +201,7 @@ void ReadOutTest::observerAppliesToTheNextReadOut()
 
 void ReadOutTest::plotModes()
 {
-    QwtPlot* qwt = plot();
+    auto* qwt = window->findChild<QwtPlot*>("qwtPlot");
     // Axes, picture and a single dotted grid of each mode; the picture fills the
     // canvas, so the axis ranges must end at its edges.
     const auto verifyMode = [qwt](double xMin, double xMax, double yMax, const QString& picture) {

@@ -3,8 +3,9 @@
 
 #include "AboutDialog.h"
 #include "PrintSettingDlg.h"
-#include "helpers/messageboxes.h"
+#include "fixtures.h"
 #include "mainwindow.h"
+#include "windowdriver.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -71,8 +72,7 @@ class ShellTest : public QObject
 {
     Q_OBJECT
 
-    QScopedPointer<QTemporaryDir> dir;
-    QString startDir;
+    std::optional<WorkingDirectory> dir;
     QScopedPointer<MainWindow> window;
     QList<QUrl> opened;
     bool openResult = true;
@@ -80,25 +80,12 @@ class ShellTest : public QObject
     bool startResult = true;
     QByteArray iniWhenStarted;
 
-    SeenMessage press(const char* button)
-    {
-        MessageBoxAnswerer answerer;
-        window->findChild<QPushButton*>(button)->click();
-        return answerer.seen;
-    }
-
-    QByteArray languageFile()
-    {
-        QFile ini(dir->filePath("language.ini"));
-        return ini.open(QIODevice::ReadOnly) ? ini.readAll() : QByteArray();
-    }
+    SeenMessage press(const char* button) { return ::press(window.data(), button); }
 
 private slots:
-    void initTestCase() { startDir = QDir::currentPath(); }
     void init()
     {
-        dir.reset(new QTemporaryDir);
-        QVERIFY(QDir::setCurrent(dir->path()));
+        QVERIFY(dir.emplace().isValid());
         opened.clear();
         started.clear();
         openResult = startResult = true;
@@ -108,17 +95,13 @@ private slots:
             return openResult;
         });
         window->setProcessStarter([this](const QString& program, const QStringList& arguments) {
-            iniWhenStarted = languageFile();
+            iniWhenStarted = fileContents(dir->filePath("language.ini"));
             started << program << arguments;
             return startResult;
         });
         window->show();
     }
-    void cleanup()
-    {
-        window.reset();
-        QDir::setCurrent(startDir);
-    }
+    void cleanup() { window.reset(); }
 
     void helpAndContactOpenTheirUrls();
     void aboutClosesWithOkAndCancel();
@@ -135,9 +118,7 @@ void ShellTest::helpAndContactOpenTheirUrls()
     QVERIFY(press("btn_help").text.contains("KVR900 manual.pdf"));
     QVERIFY(opened.isEmpty());
 
-    QFile manual(dir->filePath("KVR900 manual.pdf"));
-    QVERIFY(manual.open(QIODevice::WriteOnly));
-    manual.close();
+    QVERIFY(writeFile("KVR900 manual.pdf", QByteArray()));
     QVERIFY(!press("btn_help").shown);
     QVERIFY(!press("btn_contact").shown);
     QCOMPARE(opened,

@@ -4,6 +4,7 @@
 
 #include "LuxEngine.h"
 #include "colorimetry.h"
+#include "fixtures.h"
 #include "lightsources.h"
 #include "storedrecord.h"
 
@@ -13,10 +14,6 @@
 #include <ctime>
 
 namespace {
-const char* const meterVariables[] = {"TORVIK_VM_RECORDS",      "TORVIK_VM_RECORD_COUNT",
-                                      "TORVIK_VM_DISCONNECTED", "TORVIK_VM_FAIL_AT",
-                                      "TORVIK_VM_LATENCY_MS",   "TORVIK_VM_GARBAGE"};
-
 struct Record
 {
     int result = 0;
@@ -70,12 +67,11 @@ class VirtualMeterTest : public QObject
             QCOMPARE(got.intensity[i], double(want.intensity[i]));
     }
 
-    QString writeFile(const QString& name, const QByteArray& content)
+    // A file in this test's folder, named as TORVIK_VM_RECORDS takes it.
+    QByteArray recordsFile(const QString& name, const QByteArray& content)
     {
-        QFile file(dir.filePath(name));
-        [&] { QVERIFY(file.open(QIODevice::WriteOnly)); }();
-        file.write(content);
-        return file.fileName();
+        [&] { QVERIFY(writeFile(dir.filePath(name), content)); }();
+        return QFile::encodeName(dir.filePath(name));
     }
 
 private slots:
@@ -96,8 +92,7 @@ private slots:
     {
         qputenv("TORVIK_VM_LATENCY_MS", "0");
         engine->isReadyForReadingReslut();
-        for (const char* name : meterVariables)
-            qunsetenv(name);
+        resetVirtualMeter();
     }
     void cleanupTestCase() { delete engine; }
 
@@ -154,7 +149,7 @@ void VirtualMeterTest::recordCountAndFileRoundTrip()
     QByteArray text = tool.readAllStandardOutput();
     text.replace("\n", "\r\n");
     qputenv("TORVIK_VM_RECORD_COUNT", "5"); // a file wins over the count
-    qputenv("TORVIK_VM_RECORDS", writeFile("records.txt", text).toLocal8Bit());
+    qputenv("TORVIK_VM_RECORDS", recordsFile("records.txt", text));
     const QList<Record> records = readAll();
     const std::vector<vm::StoredRecord> expected = vm::defaultRecords(30);
     QCOMPARE(records.size(), 30);
@@ -165,7 +160,7 @@ void VirtualMeterTest::recordCountAndFileRoundTrip()
     QByteArray odd = "2021-13-40T25:61:99,nan,-inf";
     for (int i = 0; i < 401; ++i)
         odd += i == 400 ? ",65535" : ",0";
-    qputenv("TORVIK_VM_RECORDS", writeFile("odd.txt", "# comment\n\n" + odd + "\n").toLocal8Bit());
+    qputenv("TORVIK_VM_RECORDS", recordsFile("odd.txt", "# comment\n\n" + odd + "\n"));
     const Record r = read(0);
     QCOMPARE(r.result, LuxEngine::Succeeded);
     QVERIFY(!r.time.isValid());
@@ -192,7 +187,7 @@ void VirtualMeterTest::meterTimesStayAsStored()
             text += ",7";
         text += "\n";
     }
-    qputenv("TORVIK_VM_RECORDS", writeFile("times.txt", text).toLocal8Bit());
+    qputenv("TORVIK_VM_RECORDS", recordsFile("times.txt", text));
     const QList<Record> records = readAll();
     QCOMPARE(records.size(), stamps.size());
     for (int k = 0; k < stamps.size(); ++k) {
@@ -233,7 +228,7 @@ void VirtualMeterTest::badConfigurationServesNoRecords()
     QFETCH(QByteArray, value);
     QFETCH(QByteArray, fileContent);
     if (!fileContent.isEmpty())
-        value = writeFile("bad.txt", fileContent).toLocal8Bit();
+        value = recordsFile("bad.txt", fileContent);
     qputenv(variable.constData(), value);
 
     QCOMPARE(read(0).result, LuxEngine::NoRecord);

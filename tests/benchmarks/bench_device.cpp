@@ -3,6 +3,7 @@
 // The virtual meter beside this program is the library it loads.
 
 #include "LuxEngine.h"
+#include "fixtures.h"
 
 #include <QtTest>
 
@@ -15,8 +16,8 @@ class DeviceBenchmark : public QObject
 private slots:
     void initTestCase()
     {
+        resetVirtualMeter();
         qputenv("TORVIK_VM_RECORD_COUNT", "1000");
-        qunsetenv("TORVIK_VM_LATENCY_MS");
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         engine = new LuxEngine(nullptr);
         QDateTime time;

@@ -6,11 +6,11 @@
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 
 #include "TKIOStream.h"
+#include "fixtures.h"
 #include "mainwindow.h"
 #include "measurementrecord.h"
-#include "messageboxes.h"
+#include "windowdriver.h"
 
-#include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -63,13 +63,12 @@ private slots:
         window.setFileChooser([this](auto...) { return path; });
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto* stored = window.findChild<QTableWidget*>("tableWidget_storedData");
+        QTableWidget* stored = table(&window, "tableWidget_storedData");
         resetPeakMemory();
         const double before = peakMemoryMiB();
         QBENCHMARK
         {
-            MessageBoxAnswerer answerer;
-            window.findChild<QPushButton*>("btn_open")->click();
+            press(&window, "btn_open");
         }
         QCOMPARE(stored->rowCount(), 10000);
         std::printf("peak resident memory: %.0f MiB (%.0f MiB before opening)\n", peakMemoryMiB(),
@@ -80,11 +79,9 @@ private slots:
 // Reads 10,000 records from the virtual meter and exports them all.
 int makeFile(const QString& path)
 {
-    qputenv("TORVIK_VM_RECORD_COUNT", "10000");
-    qunsetenv("TORVIK_VM_LATENCY_MS");
+    resetVirtualMeter();
     MainWindow window;
-    MessageBoxAnswerer answerer;
-    window.findChild<QPushButton*>("btn_readData")->click();
+    readMeter(&window, "10000");
     TKIOStream stream;
     stream.setFileDirectory(path);
     return window.records().size() == 10000 &&

@@ -3,10 +3,10 @@
 //   build/bin/bench_readout            (QBENCHMARK; -iterations N, -callgrind, ...)
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise.
 
+#include "fixtures.h"
 #include "mainwindow.h"
-#include "messageboxes.h"
+#include "windowdriver.h"
 
-#include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -17,22 +17,15 @@ class ReadOutBenchmark : public QObject
     MainWindow* window = nullptr;
     QTableWidget* stored = nullptr;
 
-    void readOut()
-    {
-        MessageBoxAnswerer answerer;
-        window->findChild<QPushButton*>("btn_readData")->click();
-    }
-
 private slots:
     void initTestCase()
     {
-        qputenv("TORVIK_VM_RECORD_COUNT", "1000");
-        qunsetenv("TORVIK_VM_LATENCY_MS");
+        resetVirtualMeter();
         qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
         window = new MainWindow;
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        stored = window->findChild<QTableWidget*>("tableWidget_storedData");
+        stored = table(window, "tableWidget_storedData");
     }
     void cleanupTestCase() { delete window; }
 
@@ -41,7 +34,7 @@ private slots:
     {
         QBENCHMARK
         {
-            readOut();
+            readMeter(window, "1000");
         }
         QCOMPARE(stored->rowCount(), 1000);
         QCOMPARE(stored->item(999, 0)->text(), QString("NO.999"));
@@ -51,13 +44,12 @@ private slots:
     void selectRecord()
     {
         if (stored->rowCount() == 0)
-            readOut();
+            readMeter(window, "1000");
         int row = 0;
         QBENCHMARK
         {
             row = (row + 1) % 10;
-            const QRect cell = stored->visualRect(stored->model()->index(row, 1));
-            QTest::mouseClick(stored->viewport(), Qt::LeftButton, {}, cell.center());
+            clickRecord(window, row);
             QCoreApplication::processEvents();
         }
         QCOMPARE(window->currentRecordIndex(), row);

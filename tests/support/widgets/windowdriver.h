@@ -1,0 +1,123 @@
+#pragma once
+
+// Drives windows as a user does: answers the modal windows that block the test
+// which opened them (from the event loop the modal call runs), and works the
+// main window by the names of its widgets.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+#include <qwt_plot.h>
+#include <qwt_plot_curve.h>
+
+// Every 5 ms while it lives, hands the active modal widget, if any, to `handle`.
+class ModalHandler : public QObject
+{
+public:
+    explicit ModalHandler(std::function<void(QWidget*)> handle)
+    {
+        connect(&timer, &QTimer::timeout, this, [handle] {
+            if (QWidget* modal = QApplication::activeModalWidget())
+                handle(modal);
+        });
+        timer.start(5);
+    }
+    void stop() { timer.stop(); }
+
+private:
+    QTimer timer;
+};
+
+struct SeenMessage
+{
+    bool shown = false;
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QList<QMessageBox::StandardButton> buttons;
+};
+
+// Presses `answer` (or the first button) in the next message box, and keeps
+// what the box said.
+class MessageBoxAnswerer
+{
+public:
+    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::NoButton)
+        : handler([this, answer](QWidget* modal) {
+              auto* box = qobject_cast<QMessageBox*>(modal);
+              if (!box)
+                  return;
+              handler.stop();
+              seen = {true, box->windowTitle(), box->text(), box->icon(), {}};
+              for (QAbstractButton* button : box->buttons())
+                  seen.buttons << box->standardButton(button);
+              QAbstractButton* press =
+                  answer == QMessageBox::NoButton ? box->buttons().value(0) : box->button(answer);
+              if (press)
+                  press->click();
+          })
+    {
+    }
+
+    SeenMessage seen;
+
+private:
+    ModalHandler handler;
+};
+
+// Presses a button and answers the message box it may open.
+inline SeenMessage press(QWidget* window, const char* button)
+{
+    MessageBoxAnswerer answerer;
+    window->findChild<QPushButton*>(button)->click();
+    return answerer.seen;
+}
+
+// "Read" with the virtual meter holding `count` factory records.
+inline SeenMessage readMeter(QWidget* window, const QByteArray& count)
+{
+    qputenv("TORVIK_VM_RECORD_COUNT", count);
+    return press(window, "btn_readData");
+}
+
+inline QTableWidget* table(QWidget* window, const char* name)
+{
+    return window->findChild<QTableWidget*>(name);
+}
+
+// The texts of one column, empty for missing cells.
+inline QStringList tableColumn(QWidget* window, const char* name, int column)
+{
+    QStringList texts;
+    QTableWidget* widget = table(window, name);
+    for (int row = 0; row < widget->rowCount(); ++row)
+        texts << (widget->item(row, column) ? widget->item(row, column)->text() : QString());
+    return texts;
+}
+
+inline void clickRecord(QWidget* window, int row, Qt::KeyboardModifiers modifiers = {})
+{
+    QTableWidget* list = table(window, "tableWidget_storedData");
+    const QRect cell = list->visualRect(list->model()->index(row, 1));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, cell.center());
+}
+
+// The plot mode: 0 spectrum, 1 CIE 1931, 2 CIE 1976.
+inline void choosePlot(QWidget* window, int mode)
+{
+    window->findChild<QComboBox*>("comboBox_plot")->setCurrentIndex(mode);
+}
+
+// The curve or cross the plot shows, null when there is none.
+inline QwtPlotCurve* plotCurve(QWidget* window)
+{
+    const QwtPlotItemList curves =
+        window->findChild<QwtPlot*>("qwtPlot")->itemList(QwtPlotItem::Rtti_PlotCurve);
+    return curves.isEmpty() ? nullptr : static_cast<QwtPlotCurve*>(curves.first());
+}

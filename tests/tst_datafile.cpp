@@ -1,0 +1,117 @@
+// Data files through the stream alone: line ends, marks and odd headers,
+// the bounds of a file, and writing where only the file may be written.
+
+#include "TKIOStream.h"
+#include "fixtures.h"
+#include "measurementrecord.h"
+
+#include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include "diskfaults.h"
+#endif
+
+class DataFileTest : public QObject
+{
+    Q_OBJECT
+
+    // A data file's header line, as the window writes it.
+    const QByteArray header = MeasurementRecord::fieldNames().join(',').toUtf8();
+    QTemporaryDir dir;
+
+    QString path(const QString& name) const { return dir.filePath(name); }
+
+private slots:
+    void reader_data();
+    void reader();
+    void boundsOfAFile();
+    void writeWhereOnlyTheFileIsWritable();
+};
+
+void DataFileTest::reader_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QList<QStringList>>("records");
+    const QList<QStringList> two{{"NO.000", "x"}, {"NO.001", "y"}};
+    QTest::newRow("LF") << header + "\nNO.000,x\nNO.001,y\n" << two;
+    QTest::newRow("CR LF") << header + "\r\nNO.000,x\r\nNO.001,y\r\n" << two;
+    QTest::newRow("CR") << header + "\rNO.000,x\rNO.001,y\r" << two; // old Mac spreadsheets
+    QTest::newRow("CR and CR LF") << header + "\r\nNO.000,x\rNO.001,y" << two;
+    QTest::newRow("no end of line") << header + "\nNO.000,x\nNO.001,y" << two;
+    QTest::newRow("blank line") << header + "\nNO.000,x\n\nNO.001,y\n"
+                                << QList<QStringList>{two[0], {""}, two[1]};
+    QTest::newRow("empty fields") << header + "\n,,a,\n" << QList<QStringList>{{"", "", "a", ""}};
+    QTest::newRow("header only") << header + "\n" << QList<QStringList>{};
+    QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + header + "\nNO.000,x\nNO.001,y\n" << two;
+    // Another code page's reading of "λd" and "△uv", and a spreadsheet's column.
+    QByteArray mangled = header;
+    mangled
+        .replace("λd", "\xA6\xCB"
+                       "d")
+        .replace("△uv", "\xE2\x96\xB3uv");
+    QTest::newRow("mangled names, extra column") << mangled + ",Notes\nNO.000,x\nNO.001,y\n" << two;
+}
+
+// Appended to the lists, never replacing them; a missing file leaves them be.
+void DataFileTest::reader()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QList<QStringList>, records);
+    QVERIFY(writeFile(path("in.csv"), content));
+    TKIOStream stream;
+    stream.setFileDirectory(path("in.csv"));
+    QStringList tag{"kept"};
+    QList<QStringList> read{{"kept"}};
+    QVERIFY(stream.readSolvaneData(&tag, &read));
+    QCOMPARE(tag.first(), QString("kept"));
+    QCOMPARE(tag.mid(1, 20), MeasurementRecord::fieldNames().mid(0, 20));
+    QCOMPARE(read, QList<QStringList>{{"kept"}} + records);
+
+    stream.setFileDirectory(path("missing.csv"));
+    QVERIFY(!stream.readSolvaneData(&tag, &read));
+    QCOMPARE(read.size(), records.size() + 1);
+}
+
+// Far beyond what a data file holds: refused before memory runs out.
+void DataFileTest::boundsOfAFile()
+{
+    QVERIFY(writeFile(path("huge.csv"), header + "\n"));
+    QVERIFY(QFile::resize(path("huge.csv"), TKIOStream::maxFileBytes + 1)); // sparse: no disk taken
+    QVERIFY(writeFile(path("fields.csv"),
+                      header + "\nNO.000" + QByteArray(TKIOStream::maxFields, ',') + "\n"));
+    QVERIFY(
+        writeFile(path("line.csv"), header + "\n" + QByteArray(TKIOStream::maxLineChars + 1, 'x')));
+    for (const char* name : {"huge.csv", "fields.csv", "line.csv"}) {
+        TKIOStream stream;
+        stream.setFileDirectory(path(name));
+        QStringList tag;
+        QList<QStringList> records;
+        QVERIFY2(!stream.readSolvaneData(&tag, &records), name);
+        QCOMPARE(stream.readError(), TKIOStream::ReadError::TooLarge);
+        QVERIFY(tag.isEmpty() && records.isEmpty());
+    }
+}
+
+// Writing the file itself is enough: the temporary file beside it is not
+// needed when the folder cannot take one.
+void DataFileTest::writeWhereOnlyTheFileIsWritable()
+{
+#ifdef Q_OS_UNIX
+    const QString target = path("shared.csv");
+    QVERIFY(writeFile(target, "old content\n"));
+    TKIOStream stream;
+    stream.setFileDirectory(target);
+    bool written = false;
+    if (!inClosedFolder(target, [&] {
+            written = stream.writeSolvaneData({"Data", "Date"}, {{"NO.000", "x"}});
+        }))
+        QSKIP("cannot act as another user");
+    QVERIFY2(written, qPrintable(stream.errorString()));
+    QCOMPARE(fileContents(target), QByteArray("Data,Date\nNO.000,x\n"));
+#else
+    QSKIP("permissions of this kind are Unix's");
+#endif
+}
+
+QTEST_GUILESS_MAIN(DataFileTest)
+#include "tst_datafile.moc"
