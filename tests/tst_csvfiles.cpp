@@ -17,17 +17,21 @@ class CsvFilesTest : public QObject
 {
     Q_OBJECT
 
-    // A data file's header line, as the window writes it.
     const QByteArray header = MeasurementRecord::fieldNames().join(',').toUtf8();
     QScopedPointer<QTemporaryDir> dir;
-    QScopedPointer<LogRecorder> log;
+    std::optional<LogRecorder> log; // quiet
     QScopedPointer<MainWindow> window;
     QString chosenPath; // what the file dialog answers; empty: cancelled
     QStringList dialogs;
 
     QString path(const QString& name) { return dir->filePath(name); }
-    SeenMessage exportTo(const QString& file)
+    SeenMessage exportTo(const QString& file, std::initializer_list<int> rows = {})
     {
+        table(window.data(), "tableWidget_storedData")->clearSelection();
+        for (int row : rows)
+            clickRecord(window.data(), row, Qt::ControlModifier);
+        if (rows.size() == 0)
+            table(window.data(), "tableWidget_storedData")->selectAll();
         chosenPath = file;
         return press(window.data(), "btn_export");
     }
@@ -36,13 +40,6 @@ class CsvFilesTest : public QObject
         chosenPath = file;
         return press(window.data(), "btn_open");
     }
-    void select(std::initializer_list<int> rows)
-    {
-        table(window.data(), "tableWidget_storedData")->clearSelection();
-        for (int row : rows)
-            clickRecord(window.data(), row, Qt::ControlModifier);
-    }
-
     // Everything the window shows of the selected record, in every plot mode.
     QStringList shown()
     {
@@ -61,7 +58,7 @@ private slots:
     void init()
     {
         resetVirtualMeter();
-        log.reset(new LogRecorder); // quiet
+        log.emplace();
         dir.reset(new QTemporaryDir);
         window.reset(new MainWindow);
         dialogs.clear();
@@ -84,19 +81,16 @@ private slots:
     void exportedFileReopensIdentically();
     void exportFollowsSelectionOrder();
     void exportNothingOrCancelled();
-    void saveDialogAddsTheSuffix();
     void failedExportKeepsExistingFile();
-    void oddFilesOpenWithoutHarm();
+    void longLineOpens();
     void refusedFilesKeepRecords();
-    void spreadsheetColumnsAreIgnored();
 };
 
-// Every table cell and plotted point the same after export and open, and a
-// standard CSV reader sees 430 columns on every line.
+// Every record, table cell and plotted point the same after export and open,
+// also after a spreadsheet added a column or ended each line in a comma.
 void CsvFilesTest::exportedFileReopensIdentically()
 {
     readMeter(window.data(), "12");
-    table(window.data(), "tableWidget_storedData")->selectAll();
     QCOMPARE(exportTo(path("all.csv")).text, QString("Succeeded in exporting data"));
     QCOMPARE(dialogs.last(), QString("save|Save file|Solvane Data|Data file(*.csv)"));
     const QList<QStringList> original = window->records();
@@ -105,33 +99,30 @@ void CsvFilesTest::exportedFileReopensIdentically()
         clickRecord(window.data(), row);
         views << shown();
     }
-
-    readMeter(window.data(), "3"); // something else in between
-    QVERIFY(!open(path("all.csv")).shown);
-    QCOMPARE(dialogs.last(), QString("open|Open file|Solvane Data|Data file(*.csv)"));
-    QCOMPARE(window->records(), original);
-    QCOMPARE(window->currentRecordIndex(), 0);
-    QCOMPARE(tableColumn(window.data(), "tableWidget_storedData", 1).last(), original.last().at(1));
-    for (int i : {0, 1}) {
-        clickRecord(window.data(), i * 7);
-        QCOMPARE(shown(), views.at(i));
+    QList<QByteArray> lines = fileContents(path("all.csv")).split('\n');
+    lines.removeLast();
+    for (const QByteArray& ending : {QByteArray(), QByteArray(",Notes\r"), QByteArray(",\r")}) {
+        QVERIFY(writeFile(path("edited.csv"), lines.join(ending + "\n") + ending + "\n"));
+        readMeter(window.data(), "3"); // something else in between
+        QVERIFY(!open(path("edited.csv")).shown);
+        QCOMPARE(dialogs.last(), QString("open|Open file|Solvane Data|Data file(*.csv)"));
+        QCOMPARE(window->currentRecordIndex(), 0);
+        QCOMPARE(tableColumn(window.data(), "tableWidget_storedData", 1).last(),
+                 original.last().at(1));
+        if (ending.isEmpty())
+            QCOMPARE(window->records(), original);
+        for (int i : {0, 1}) {
+            clickRecord(window.data(), i * 7);
+            QCOMPARE(shown(), views.at(i));
+        }
     }
-
-    QProcess python;
-    python.start("python3", {"-c",
-                             "import csv, sys\n"
-                             "rows = list(csv.reader(open(sys.argv[1], newline='')))\n"
-                             "print(len(rows), sorted({len(r) for r in rows}))\n",
-                             path("all.csv")});
-    QVERIFY(python.waitForFinished());
-    QCOMPARE(python.readAllStandardOutput().trimmed(), QByteArray("13 [430]"));
 }
 
+// The rows in the order they were selected, each once, as the window holds them.
 void CsvFilesTest::exportFollowsSelectionOrder()
 {
     readMeter(window.data(), "5");
-    select({3, 1});
-    QCOMPARE(exportTo(path("two.csv")).title, QString("Successful"));
+    QCOMPARE(exportTo(path("two.csv"), {3, 1}).title, QString("Successful"));
     const QList<QByteArray> lines = fileContents(path("two.csv")).split('\n');
     QCOMPARE(lines.size(), 4); // header, two records, and the final end of line
     const QList<QByteArray> names = lines[0].split(',');
@@ -141,32 +132,9 @@ void CsvFilesTest::exportFollowsSelectionOrder()
     QCOMPARE(QString::fromUtf8(lines[2]), window->records().at(1).join(','));
     QCOMPARE(lines[3], QByteArray());
 
-    select({4});
-    exportTo(path("one.csv"));
-    QCOMPARE(fileContents(path("one.csv")).count('\n'), 2);
-}
-
-void CsvFilesTest::exportNothingOrCancelled()
-{
-    readMeter(window.data(), "3");
-    select({});
-    const SeenMessage message = exportTo(path("none.csv"));
-    QCOMPARE(message.title, QString("Error"));
-    QCOMPARE(message.text, QString("No item is selected"));
-    QVERIFY(dialogs.isEmpty());
-
-    select({0});
-    QVERIFY(!exportTo(QString()).shown); // the user cancels either dialog
-    QVERIFY(!open(QString()).shown);
-    QCOMPARE(dialogs.size(), 2);
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
-    QCOMPARE(window->records().size(), 3);
-}
-
-// A name typed without ".csv" still gives a file that the open dialog lists.
-void CsvFilesTest::saveDialogAddsTheSuffix()
-{
-    MainWindow plain; // with the real file dialogs
+    // A name typed without ".csv" in the real dialog still gives a file that
+    // the open dialog lists.
+    MainWindow plain;
     plain.show();
     readMeter(&plain, "2");
     table(&plain, "tableWidget_storedData")->selectAll();
@@ -177,19 +145,32 @@ void CsvFilesTest::saveDialogAddsTheSuffix()
         }
     });
     QCOMPARE(press(&plain, "btn_export").text, QString("Succeeded in exporting data"));
-    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{"mine.csv"});
+    QVERIFY(QFileInfo(path("mine.csv")).isFile() && !QFile::exists(path("mine")));
+}
+
+void CsvFilesTest::exportNothingOrCancelled()
+{
+    readMeter(window.data(), "3");
+    table(window.data(), "tableWidget_storedData")->clearSelection();
+    chosenPath = path("none.csv");
+    const SeenMessage message = press(window.data(), "btn_export");
+    QCOMPARE(message.title + ": " + message.text, QString("Error: No item is selected"));
+    QVERIFY(dialogs.isEmpty());
+
+    QVERIFY(!exportTo(QString(), {0}).shown); // the user cancels either dialog
+    QVERIFY(!open(QString()).shown);
+    QCOMPARE(dialogs.size(), 2);
+    QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
+    QCOMPARE(window->records().size(), 3);
 }
 
 // The old file stays as it was whenever the new one cannot be written in full.
 void CsvFilesTest::failedExportKeepsExistingFile()
 {
     readMeter(window.data(), "12");
-    table(window.data(), "tableWidget_storedData")->selectAll();
     QVERIFY(writeFile(path("old.csv"), "old content\n"));
     SeenMessage message = exportTo(path("missing folder/new.csv"));
-    QCOMPARE(message.title, QString("Failure"));
-    QCOMPARE(message.text, QString("Fail to export data"));
-
+    QCOMPARE(message.title + ": " + message.text, QString("Failure: Fail to export data"));
 #ifdef Q_OS_UNIX
     // A disk that fills up after a few kilobytes.
     message = onDiskFullAfter(4096, [this] { return exportTo(path("old.csv")); });
@@ -199,20 +180,15 @@ void CsvFilesTest::failedExportKeepsExistingFile()
 #endif
 }
 
-// Odd but genuine data files open; the tables show what they can.
-void CsvFilesTest::oddFilesOpenWithoutHarm()
+// A line far longer than the blocks the reader takes opens; the tables show what they can.
+void CsvFilesTest::longLineOpens()
 {
-    QByteArray wide = header + "\nNO.000";
-    for (int i = 1; i < 100000; ++i)
-        wide += "," + QByteArray::number(i);
-    const QByteArray longLine = header + "\n" + QByteArray(2 * 1024 * 1024, 'x') + "\n";
-    for (const QByteArray& content : {wide, longLine}) {
-        QVERIFY(writeFile(path("odd.csv"), content));
-        readMeter(window.data(), "2");
-        QVERIFY(!open(path("odd.csv")).shown);
-        QCOMPARE(window->records().size(), 1);
-        shown();
-    }
+    const QString line(2 * 1024 * 1024 + 3, 'x');
+    QVERIFY(writeFile(path("odd.csv"), header + "\n" + line.toLatin1() + "\n"));
+    readMeter(window.data(), "2");
+    QVERIFY(!open(path("odd.csv")).shown);
+    QCOMPARE(window->records(), QList<QStringList>{{line}});
+    shown();
 }
 
 // What cannot be read, is not a data file, or holds no record is refused
@@ -226,7 +202,6 @@ void CsvFilesTest::refusedFilesKeepRecords()
     const QString notData("This file is not a Solvane data file.");
     const QList<QPair<QByteArray, QString>> files = {
         {garbage, notData},
-        {"Name,Address\nExample,1 Sample Street\n", notData},
         {QByteArray(), notData},
         {"Data,Date\nNO.000,2026-01-01\n", notData},
         {header + "\n", "This file holds no records."},
@@ -249,33 +224,9 @@ void CsvFilesTest::refusedFilesKeepRecords()
     const QStringList view = shown();
     for (const auto& [file, text] : refused) {
         const SeenMessage message = open(file);
-        QCOMPARE(message.title, QString("Error"));
-        QCOMPARE(message.text, text);
+        QCOMPARE(message.title + ": " + message.text, "Error: " + text);
         QCOMPARE(window->records(), before);
         QCOMPARE(window->currentRecordIndex(), 2);
-        QCOMPARE(shown(), view);
-    }
-}
-
-// A spreadsheet that adds a column, or ends each line in a comma, keeps every
-// value where the header names it.
-void CsvFilesTest::spreadsheetColumnsAreIgnored()
-{
-    readMeter(window.data(), "2");
-    table(window.data(), "tableWidget_storedData")->selectAll();
-    exportTo(path("plain.csv"));
-    clickRecord(window.data(), 1);
-    const QStringList view = shown();
-    QList<QByteArray> lines = fileContents(path("plain.csv")).split('\n');
-    lines.removeLast();
-    for (const QByteArray& ending : {QByteArray(",Notes"), QByteArray(",")}) {
-        QByteArray edited;
-        for (const QByteArray& line : lines)
-            edited += line + ending + "\r\n";
-        QVERIFY(writeFile(path("edited.csv"), edited));
-        readMeter(window.data(), "1");
-        QVERIFY(!open(path("edited.csv")).shown);
-        clickRecord(window.data(), 1);
         QCOMPARE(shown(), view);
     }
 }

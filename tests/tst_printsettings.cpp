@@ -5,8 +5,7 @@
 #include "printinfo.h"
 #include "windowdriver.h"
 
-#include <QtTest>
-#include <QtWidgets>
+#include <QLineEdit>
 
 #ifdef Q_OS_UNIX
 #include "diskfaults.h"
@@ -18,15 +17,9 @@ QList<QLineEdit*> fieldsOf(const QDialog& dialog)
 {
     QList<QLineEdit*> edits;
     for (const char* name :
-         {"lineEdit_company", "lineEdit_address", "lineEdit_tel", "lineEdit_fax", "lineEdit_email",
-          "lineEdit_name", "lineEdit_model", "lineEdit_remark"})
-        edits << dialog.findChild<QLineEdit*>(QLatin1String(name));
+         {"company", "address", "tel", "fax", "email", "name", "model", "remark"})
+        edits << dialog.findChild<QLineEdit*>(QString("lineEdit_") + name);
     return edits;
-}
-
-void clickPrint(const QDialog& dialog)
-{
-    QTest::mouseClick(dialog.findChild<QPushButton*>("btn_print"), Qt::LeftButton);
 }
 
 } // namespace
@@ -38,45 +31,56 @@ class PrintSettingsTest : public QObject
     std::optional<WorkingDirectory> workDir;
 
 private slots:
-    // Each test starts in an empty directory, as a first start would.
-    void init() { QVERIFY(workDir.emplace().isValid()); }
+    void init() { QVERIFY(workDir.emplace().isValid()); } // as on a first start
 
-    void printSavesAndReportsTheOutput_data();
-    void printSavesAndReportsTheOutput();
-    void leavingWithoutPrintSavesNothing_data();
-    void leavingWithoutPrintSavesNothing();
+    void printOrLeave_data();
+    void printOrLeave();
     void unwritableFileWarnsAndPrints();
     void printInfoFileIsBounded();
     void writableFileInReadOnlyFolder();
 };
 
-void PrintSettingsTest::printSavesAndReportsTheOutput_data()
+void PrintSettingsTest::printOrLeave_data()
 {
     QTest::addColumn<int>("output");
-    QTest::addColumn<bool>("pdf");
-    QTest::newRow("pdf") << 0 << true;
-    QTest::newRow("paper") << 1 << false;
+    QTest::addColumn<QString>("button"); // empty: Escape
+    QTest::addColumn<QVariantList>("pdfSignals");
+    QTest::newRow("pdf") << 0 << "btn_print" << QVariantList{true};
+    QTest::newRow("paper") << 1 << "btn_print" << QVariantList{false};
+    QTest::newRow("cancel") << 0 << "btn_cancel" << QVariantList{};
+    QTest::newRow("escape") << 0 << QString() << QVariantList{};
 }
 
-// Eight lines, empty and blank texts included, read back by the next dialog.
-void PrintSettingsTest::printSavesAndReportsTheOutput()
+// Print keeps the eight texts, empty and blank ones included, for the next
+// dialog and says where the report goes; leaving keeps and says nothing.
+void PrintSettingsTest::printOrLeave()
 {
     QFETCH(int, output);
-    QFETCH(bool, pdf);
+    QFETCH(QString, button);
+    QFETCH(QVariantList, pdfSignals);
     const QStringList texts = {"Acme Ltd", "", "   ", "\t", "a@b.c", "微软雅黑 Ünïcode", "", " "};
     {
         PrintSettingDlg dialog;
-        QCOMPARE(fieldsOf(dialog).first()->text(), QString()); // no file yet
-        QCOMPARE(fieldsOf(dialog).first()->placeholderText(), QString("Company name"));
         QSignalSpy pdfSpy(&dialog, &PrintSettingDlg::isPdf);
         for (int i = 0; i < texts.size(); ++i)
             fieldsOf(dialog)[i]->setText(texts[i]);
         dialog.findChild<QComboBox*>("comboBox")->setCurrentIndex(output);
         dialog.show();
-        clickPrint(dialog);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
-        QCOMPARE(pdfSpy.count(), 1);
-        QCOMPARE(pdfSpy.first().value(0).toBool(), pdf);
+        if (button.isEmpty())
+            QTest::keyClick(fieldsOf(dialog).first(), Qt::Key_Escape);
+        else
+            QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+        QCOMPARE(dialog.result(),
+                 int(pdfSignals.isEmpty() ? QDialog::Rejected : QDialog::Accepted));
+        QVERIFY(!dialog.isVisible());
+        QVariantList sent;
+        for (const QList<QVariant>& arguments : pdfSpy)
+            sent << arguments.value(0);
+        QCOMPARE(sent, pdfSignals);
+    }
+    if (pdfSignals.isEmpty()) {
+        QVERIFY(!QFile::exists("PrintInfo"));
+        return;
     }
     QCOMPARE(fileContents("PrintInfo"), texts.join('\n').toUtf8());
     PrintSettingDlg next;
@@ -86,33 +90,8 @@ void PrintSettingsTest::printSavesAndReportsTheOutput()
     QCOMPARE(read, texts);
 }
 
-void PrintSettingsTest::leavingWithoutPrintSavesNothing_data()
-{
-    QTest::addColumn<bool>("escape");
-    QTest::newRow("escape") << true;
-    QTest::newRow("cancel") << false;
-}
-
-void PrintSettingsTest::leavingWithoutPrintSavesNothing()
-{
-    QFETCH(bool, escape);
-    PrintSettingDlg dialog;
-    QSignalSpy pdfSpy(&dialog, &PrintSettingDlg::isPdf);
-    QLineEdit* company = fieldsOf(dialog).first();
-    company->setText("new");
-    dialog.show();
-    if (escape)
-        QTest::keyClick(company, Qt::Key_Escape);
-    else
-        QTest::mouseClick(dialog.findChild<QPushButton*>("btn_cancel"), Qt::LeftButton);
-    QCOMPARE(dialog.result(), int(QDialog::Rejected));
-    QVERIFY(!dialog.isVisible());
-    QCOMPARE(pdfSpy.count(), 0);
-    QVERIFY(!QFile::exists("PrintInfo"));
-}
-
-// A "PrintInfo" that cannot be written does not keep the user from
-// printing: a word that it is not kept, then the print goes on with the texts.
+// A "PrintInfo" that cannot be written does not keep the user from printing:
+// a word that it is not kept, then the print goes on with the texts.
 void PrintSettingsTest::unwritableFileWarnsAndPrints()
 {
     PrintSettingDlg dialog;
@@ -120,26 +99,23 @@ void PrintSettingsTest::unwritableFileWarnsAndPrints()
     fieldsOf(dialog).first()->setText("Acme");
     QVERIFY(QDir().mkdir("PrintInfo")); // cannot be replaced, not even by root
     dialog.show();
-    {
-        MessageBoxAnswerer answerer;
-        clickPrint(dialog);
-        QCOMPARE(answerer.seen.title, QString("Error"));
-        QVERIFY(answerer.seen.text.startsWith("The print information could not be saved"));
-    }
+    SeenMessage seen = press(&dialog, "btn_print");
+    QCOMPARE(seen.title, QString("Error"));
+    QVERIFY(seen.text.startsWith("The print information could not be saved"));
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(pdfSpy.count(), 1);
     QCOMPARE(dialog.unsavedTexts(), (QStringList{"Acme", "", "", "", "", "", "", ""}));
 
     QVERIFY(QDir().rmdir("PrintInfo"));
     dialog.show();
-    clickPrint(dialog);
+    QVERIFY(!press(&dialog, "btn_print").shown);
     QCOMPARE(pdfSpy.count(), 2);
     QCOMPARE(dialog.unsavedTexts(), QStringList());
     QCOMPARE(fileContents("PrintInfo"), QByteArray("Acme\n\n\n\n\n\n\n"));
 }
 
-// Eight short lines: a file far larger, or one that is no file, is refused
-// before it is read; what would be refused is not written either.
+// A file far larger than eight lines, or one that is no file, is refused before
+// it is read, the texts left as they were; what would be refused is not written.
 void PrintSettingsTest::printInfoFileIsBounded()
 {
     QStringList lines;
@@ -150,17 +126,17 @@ void PrintSettingsTest::printInfoFileIsBounded()
     QCOMPARE(lines.first(), QString("Acme"));
 
     QVERIFY(writeFile("PrintInfo", "Acme\n" + QByteArray(PrintInfo::maxFileSize - 4, 'x')));
-    lines = QStringList{"kept"};
-    QVERIFY(!PrintInfo::read(&lines, "PrintInfo", &error));
-    QCOMPARE(error, QString("larger than 64 KiB"));
-    QCOMPARE(lines, QStringList{"kept"});
     QVERIFY(QDir().mkdir("folder"));
-    QVERIFY(!PrintInfo::read(&lines, "folder", &error));
-    QCOMPARE(error, QString("not a regular file"));
-    QVERIFY(!PrintInfo::read(&lines, "/dev/zero", &error));
-    QCOMPARE(error, QString("not a regular file"));
-    QVERIFY(!PrintInfo::read(&lines, "missing", &error));
-    QCOMPARE(error, QString("No such file or directory"));
+    lines = QStringList{"kept"};
+    const char* const refused[][2] = {{"PrintInfo", "larger than 64 KiB"},
+                                      {"folder", "not a regular file"},
+                                      {"/dev/zero", "not a regular file"},
+                                      {"missing", "No such file or directory"}};
+    for (const auto& [file, reason] : refused) {
+        QVERIFY(!PrintInfo::read(&lines, file, &error));
+        QCOMPARE(error, QString(reason));
+        QCOMPARE(lines, QStringList{"kept"});
+    }
 
     QVERIFY(writeFile("PrintInfo", "old\n"));
     // 2 bytes a character in UTF-8: twice the limit.

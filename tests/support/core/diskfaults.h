@@ -9,15 +9,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-// A disk that fills up: this process cannot write a file beyond `bytes` (tests
-// run as root, which ignores read-only folders).
+// A disk that fills up: no file of this process grows beyond `bytes`, and the
+// write fails instead of the signal ending the process.
 template <typename Work> auto onDiskFullAfter(rlim_t bytes, Work work)
 {
     struct rlimit before;
     getrlimit(RLIMIT_FSIZE, &before);
     struct rlimit small = before;
     small.rlim_cur = bytes;
-    // The signal ignored, so that the write fails instead of ending the process.
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     setrlimit(RLIMIT_FSIZE, &small);
     const auto result = work();
@@ -26,9 +25,8 @@ template <typename Work> auto onDiskFullAfter(rlim_t bytes, Work work)
     return result;
 }
 
-// A user who may rewrite `file` but may not create a file in its folder. Root
-// may do anything, so as root the work runs as "nobody". False, with nothing
-// run, when no such user can be had.
+// A user who may rewrite `file` but not create a file beside it; as root the
+// work runs as "nobody". False, with nothing run, when no such user can be had.
 template <typename Work> bool inClosedFolder(const QString& file, Work work)
 {
     const QByteArray folder = QFile::encodeName(QFileInfo(file).absolutePath());

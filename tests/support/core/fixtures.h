@@ -1,7 +1,6 @@
 #pragma once
 
-// What the tests and benchmarks set up around the code they exercise, without
-// widgets: files, the working directory, the log and the virtual meter.
+// Files, the working directory, the log and the virtual meter around a test.
 
 #include <QDir>
 #include <QFile>
@@ -9,8 +8,7 @@
 #include <QTemporaryDir>
 #include <optional>
 
-// What the file holds; "<unreadable>" when it cannot be read, so that a
-// missing file never passes for an empty one.
+// "<unreadable>" for a file that cannot be read: a missing file never passes for an empty one.
 inline QByteArray fileContents(const QString& path)
 {
     QFile file(path);
@@ -24,8 +22,8 @@ inline bool writeFile(const QString& path, const QByteArray& content)
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush();
 }
 
-// The text of a PDF as a PDF reader extracts it; nothing, and the reader's
-// complaint in the log, when the reader finds fault with the file.
+// The text of a PDF as pdftotext extracts it; empty, and a warning, when it
+// finds fault with the file.
 inline QString pdfText(const QString& pdf, const QStringList& options = {"-layout"})
 {
     QProcess process;
@@ -39,10 +37,8 @@ inline QString pdfText(const QString& pdf, const QStringList& options = {"-layou
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// An empty temporary folder as the working directory while it lives (what the
-// application reads and writes by bare name lands there); the one before
-// comes back afterwards. Kept in a std::optional, emplace() lets the last one
-// go before it makes the next.
+// An empty temporary working directory while it lives. In a std::optional,
+// emplace() lets the last one go before it makes the next.
 class WorkingDirectory : public QTemporaryDir
 {
 public:
@@ -55,25 +51,31 @@ private:
     const bool entered;
 };
 
-// Takes over Qt's log while it lives, keeping each message's text, and hands
-// it back to the handler before. Qt Test installs its own handler when the
-// tests start: create it in a test function or init(), not before.
+// Keeps the text of every message logged while it lives, off the console. One
+// at a time, made after Qt Test installs its handler (in a test or init()).
 class LogRecorder
 {
 public:
-    LogRecorder();
-    ~LogRecorder();
+    LogRecorder() : handlerBefore(qInstallMessageHandler(record)) { current = this; }
+    ~LogRecorder()
+    {
+        current = nullptr;
+        qInstallMessageHandler(handlerBefore);
+    }
     Q_DISABLE_COPY(LogRecorder)
-
     QStringList lines;
 
 private:
-    LogRecorder* const before;
+    static void record(QtMsgType, const QMessageLogContext&, const QString& text)
+    {
+        if (current)
+            current->lines << text;
+    }
+    static inline LogRecorder* current = nullptr;
     const QtMessageHandler handlerBefore;
 };
 
-// The virtual meter as it leaves the factory: none of its settings left in
-// the environment, whatever an earlier test or the caller's shell set.
+// The virtual meter as it leaves the factory, whatever an earlier test set.
 inline void resetVirtualMeter()
 {
     for (const char* name :

@@ -1,7 +1,7 @@
 #pragma once
 
-// A paint device that records where text is drawn: each text item's baseline,
-// extent and font, at the resolution of the printer it stands in for.
+// A paint device that records where text is drawn, at the resolution and page
+// size of the printer it stands in for.
 
 #include <QPaintDevice>
 #include <QPaintEngine>
@@ -12,8 +12,7 @@ struct RecordedText
 {
     QString text;
     QPointF baseline; // the start of the item's baseline, device units
-    qreal width, ascent, descent;
-    QString family;
+    qreal ascent, descent;
 };
 
 class TextRecorder : public QPaintDevice
@@ -24,16 +23,9 @@ public:
           dpi(printer.resolution())
     {
     }
-    ~TextRecorder() override { delete engine; }
 
     QList<RecordedText> items;
-
-    QPaintEngine* paintEngine() const override
-    {
-        if (!engine)
-            engine = new Engine(const_cast<TextRecorder*>(this));
-        return engine;
-    }
+    QPaintEngine* paintEngine() const override { return &engine; }
 
 protected:
     int metric(PaintDeviceMetric metric) const override
@@ -47,11 +39,6 @@ protected:
             return qRound(size.width() * 25.4 / dpi);
         case PdmHeightMM:
             return qRound(size.height() * 25.4 / dpi);
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return dpi;
         case PdmDepth:
             return 32;
         case PdmNumColors:
@@ -60,8 +47,9 @@ protected:
             return 1;
         case PdmDevicePixelRatioScaled:
             return int(devicePixelRatioFScale());
+        default:
+            return dpi; // the four resolutions
         }
-        return 0;
     }
 
 private:
@@ -77,9 +65,8 @@ private:
         void drawPath(const QPainterPath&) override {}
         void drawTextItem(const QPointF& p, const QTextItem& item) override
         {
-            const QPointF at = state->transform().map(p);
-            device->items << RecordedText{
-                item.text(), at, item.width(), item.ascent(), item.descent(), item.font().family()};
+            device->items << RecordedText{item.text(), state->transform().map(p), item.ascent(),
+                                          item.descent()};
         }
         Type type() const override { return User; }
 
@@ -89,5 +76,5 @@ private:
 
     QSize size;
     int dpi;
-    mutable Engine* engine = nullptr;
+    mutable Engine engine{this};
 };

@@ -1,8 +1,7 @@
 #pragma once
 
 // Drives windows as a user does: answers the modal windows that block the test
-// which opened them (from the event loop the modal call runs), and works the
-// main window by the names of its widgets.
+// which opened them, and works the main window by the names of its widgets.
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -37,38 +36,27 @@ private:
 struct SeenMessage
 {
     bool shown = false;
-    QString title;
-    QString text;
+    QString title, text;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QList<QMessageBox::StandardButton> buttons;
+    QStringList buttons;
 };
 
-// Presses `answer` (or the first button) in the next message box, and keeps
-// what the box said.
+// Presses the first button of the next message box, and keeps what the box said.
 class MessageBoxAnswerer
 {
 public:
-    explicit MessageBoxAnswerer(QMessageBox::StandardButton answer = QMessageBox::NoButton)
-        : handler([this, answer](QWidget* modal) {
-              auto* box = qobject_cast<QMessageBox*>(modal);
-              if (!box)
-                  return;
-              handler.stop();
-              seen = {true, box->windowTitle(), box->text(), box->icon(), {}};
-              for (QAbstractButton* button : box->buttons())
-                  seen.buttons << box->standardButton(button);
-              QAbstractButton* press =
-                  answer == QMessageBox::NoButton ? box->buttons().value(0) : box->button(answer);
-              if (press)
-                  press->click();
-          })
-    {
-    }
-
     SeenMessage seen;
 
 private:
-    ModalHandler handler;
+    ModalHandler handler{[this](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            handler.stop();
+            seen = {true, box->windowTitle(), box->text(), box->icon(), {}};
+            for (QAbstractButton* button : box->buttons())
+                seen.buttons << button->text();
+            box->buttons().value(0)->click();
+        }
+    }};
 };
 
 // Presses a button and answers the message box it may open.
