@@ -19,98 +19,42 @@ struct Run
     QByteArray out, err;
 };
 
-enum class Limits
-{
-    None,
-    // For a child that might read without end: a bounded address space (under
-    // AddressSanitizer, which reserves a huge one, a bounded resident size).
-    Memory,
-    // A disk that is full after 4 KiB.
-    FileSize4KiB
-};
+// Shell commands that limit the child: a bounded address space for one that
+// might read without end (under AddressSanitizer, which reserves a huge one,
+// a bounded resident size), and a disk that is full after 4 KiB (the signal
+// ignored, so that the write fails instead of ending the child).
+#ifdef __SANITIZE_ADDRESS__
+const QString boundedMemory = "export ASAN_OPTIONS=\"$ASAN_OPTIONS:hard_rss_limit_mb=1024\"; ";
+#else
+const QString boundedMemory = "ulimit -v 1048576; ";
+#endif
+const QString fullDisk = "trap '' XFSZ; ulimit -f 8; ";
 
-Run run(const QString& program, const QStringList& arguments, const QString& workDir = {},
-        Limits limits = Limits::None)
+// The program named by the environment variable `tool`.
+Run run(const char* tool, const QStringList& arguments, const QString& limits = {},
+        const QString& workDir = {})
 {
     QProcess process;
-    if (!workDir.isEmpty())
-        process.setWorkingDirectory(workDir);
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    QString shell;
-    if (limits == Limits::Memory) {
-#ifdef __SANITIZE_ADDRESS__
-        env.insert("ASAN_OPTIONS", env.value("ASAN_OPTIONS") + ":hard_rss_limit_mb=1024");
-#else
-        shell = "ulimit -v 1048576; ";
-#endif
-    } else if (limits == Limits::FileSize4KiB) {
-        // The signal ignored, so that the write fails instead of ending the child.
-        shell = "trap '' XFSZ; ulimit -f 8; ";
-    }
-    process.setProcessEnvironment(env);
-    if (shell.isEmpty())
-        process.start(program, arguments);
-    else
-        process.start("/bin/sh",
-                      QStringList{"-c", shell + "exec \"$0\" \"$@\"", program} + arguments);
+    process.setWorkingDirectory(workDir);
+    process.start("/bin/sh",
+                  QStringList{"-c", limits + "exec \"$0\" \"$@\"", qEnvironmentVariable(tool)} +
+                      arguments);
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
         return {};
     }
-    Run result;
-    result.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    result.out = process.readAllStandardOutput();
-    result.err = process.readAllStandardError();
-    return result;
-}
-
-Run calc(const QStringList& arguments, Limits limits = Limits::None)
-{
-    return run(qEnvironmentVariable("SOLVANE_CALC"), arguments, {}, limits);
-}
-
-Run report(const QStringList& arguments, const QString& workDir = {}, Limits limits = Limits::None)
-{
-    return run(qEnvironmentVariable("SOLVANE_REPORT"), arguments, workDir, limits);
-}
-
-bool makeFifo(const QString& path)
-{
-#ifdef Q_OS_UNIX
-    return mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
-#else
-    Q_UNUSED(path)
-    return false;
-#endif
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), process.readAllStandardError()};
 }
 
 // The 401 values of a warm light, one a line.
-QByteArray spectrumLines()
+QList<QByteArray> spectrumLines()
 {
-    QByteArray text;
+    QList<QByteArray> lines;
     for (int i = 0; i < measurementCount; ++i)
-        text += QByteArray::number(1000 + 100 * i) + '\n';
-    return text;
-}
-
-// A record as the window exports it, from a Planckian spectrum in meter counts.
-QStringList completeRecord()
-{
-    double spectrum[measurementCount];
-    planckianSpectrum(2856, measurementCount, spectrum, planckC1);
-    const double peak = *std::max_element(spectrum, spectrum + measurementCount);
-    for (double& value : spectrum)
-        value = std::round(value / peak * 60000);
-    ColorimetricResult results;
-    initPlanckianTable();
-    calculateColorParameters(spectrum, measurementCount, results, 0, 1e-7);
-    QStringList record{MeasurementRecord::name(0), "2026-01-01 08:04:11",
-                       MeasurementRecord::illuminanceText(523.4)};
-    record << MeasurementRecord::itemTexts(results);
-    for (double value : spectrum)
-        record << MeasurementRecord::intensityText(value);
-    return record;
+        lines << QByteArray::number(1000 + 100 * i);
+    return lines;
 }
 
 } // namespace
@@ -120,7 +64,8 @@ class CommandLineTest : public QObject
     Q_OBJECT
 
     QTemporaryDir dir;
-    QStringList record;
+    QStringList record; // record 0 of the data file
+    const QString data = dir.filePath("data%1%2.csv"), out = dir.filePath("out.pdf");
 
     QString path(const QString& name) const { return dir.filePath(name); }
     QStringList entries() const
@@ -129,228 +74,154 @@ class CommandLineTest : public QObject
     }
 
 private slots:
+    // A data file as the window exports it: a record of the warm light of
+    // spectrumLines(), then one cut short.
     void initTestCase()
     {
 #ifndef Q_OS_UNIX
         QSKIP("uses /dev/zero, /dev/full, named pipes and sh");
 #endif
-        QVERIFY(QFileInfo(qEnvironmentVariable("SOLVANE_CALC")).isExecutable());
-        QVERIFY(QFileInfo(qEnvironmentVariable("SOLVANE_REPORT")).isExecutable());
         QVERIFY(dir.isValid());
-        record = completeRecord();
+        double spectrum[measurementCount];
+        for (int i = 0; i < measurementCount; ++i)
+            spectrum[i] = spectrumLines().at(i).toDouble();
+        ColorimetricResult results;
+        initPlanckianTable();
+        calculateColorParameters(spectrum, measurementCount, results, 0, 1e-7);
+        record = QStringList{MeasurementRecord::name(0), "2026-01-01 08:04:11",
+                             MeasurementRecord::illuminanceText(523.4)} +
+                 MeasurementRecord::itemTexts(results);
+        for (double value : spectrum)
+            record << MeasurementRecord::intensityText(value);
         QCOMPARE(record.size(), MeasurementRecord::fullSize);
-        // Record 0 complete, record 1 cut short.
-        const QByteArray data = MeasurementRecord::fieldNames().join(',').toUtf8() + '\n' +
-                                record.join(',').toUtf8() + '\n' +
-                                record.mid(0, 100).join(',').toUtf8() + '\n';
-        QVERIFY(writeFile(path("data.csv"), data));
+        QVERIFY(writeFile(data, (QStringList{MeasurementRecord::fieldNames().join(','),
+                                             record.join(','), record.mid(0, 100).join(','), ""})
+                                    .join('\n')
+                                    .toUtf8()));
     }
-
+    // Each test starts with the data file alone.
     void init()
     {
-        // Each test starts with the data file alone.
         for (const QString& name : entries())
-            if (name != "data.csv")
+            if (path(name) != data)
                 QVERIFY(QFileInfo(path(name)).isDir() ? QDir(path(name)).removeRecursively()
                                                       : QFile::remove(path(name)));
     }
 
-    void calcRefusesWhatIsNoSpectrumFile();
-    void calcRefusesControlCharacters();
-    void messagesKeepTheFileName();
-    void reportUsageErrorsExitWithTwo();
-    void reportInfoMustBeReadable();
-    void reportRefusesEndlessData();
-    void reportIsWrittenInFullOrNotAtAll();
+    // Devices, pipes, folders and anything far beyond 401 lines are no
+    // spectrum files: refused before they are read. A value with a control
+    // character is no number (the number parser would stop at a NUL). Names
+    // and values are shown as they are, %1 and all.
+    void calcRefuses()
+    {
+        QByteArray padded = spectrumLines().join('\n');
+        padded += QByteArray(1024 * 1024 - padded.size(), '\n'); // up to 1 MiB is read
+        QVERIFY(writeFile(path("padded.txt"), padded));
+        const Run read = run("SOLVANE_CALC", {path("padded.txt")});
+        QVERIFY(read.exitCode == 0 && read.out.count('\n') == 53);
+        QVERIFY(writeFile(path("large.txt"), padded + '\n'));
+        QVERIFY(QDir(dir.path()).mkdir("folder"));
+
+        QList<QPair<QString, QString>> refused = {
+            {path("large.txt"), ": larger than 1 MiB, not a spectrum file"},
+            {"/dev/zero", ": not a regular file"},
+            {path("folder"), ": not a regular file"}};
+#ifdef Q_OS_UNIX
+        if (mkfifo(QFile::encodeName(path("fifo")).constData(), 0600) == 0)
+            refused.append({path("fifo"), ": not a regular file"});
+#endif
+        const std::pair<QByteArray, QString> badLines[] = {
+            {QByteArray("10#00").replace('#', '\0'), ":5: '10\\x0000' is not a number"},
+            {QByteArray("1#5").replace('#', '\x01'), ":5: '1\\x015' is not a number"},
+            {QByteArray("384#,7").replace('#', '\0'), ":5: wavelength '384\\x00', expected 384 nm"},
+            {"x%1", ":5: 'x%1' is not a number"}};
+        for (const auto& [line, message] : badLines) {
+            QList<QByteArray> lines = spectrumLines();
+            lines[4] = line;
+            const QString file = path("value%1%2-" + QString::number(refused.size()));
+            QVERIFY(writeFile(file, lines.join('\n')));
+            refused.append({file, message});
+        }
+        for (const auto& [file, message] : refused) {
+            const Run result = run("SOLVANE_CALC", {file}, boundedMemory);
+            QCOMPARE(result.exitCode, 2);
+            QCOMPARE(result.out, QByteArray());
+            QCOMPARE(QString::fromUtf8(result.err), "solvane-calc: " + file + message + '\n');
+        }
+    }
+
+    // Every refusal exits with 2, says why (names shown as they are, %1 and
+    // all) and writes no report. A print information file that was asked for,
+    // or that is there, must be read: only a missing default leaves the company
+    // and sample lines empty.
+    void reportRefuses()
+    {
+        const QString missing = path("missing%1%2");
+        QVERIFY(QDir(dir.path()).mkdir("PrintInfo"));
+        const QList<QPair<QStringList, QString>> refused = {
+            {{"--unknown-option", data, out}, ""},
+            {{data}, "expected a data file and an output file"},
+            {{data, out, out}, "expected a data file and an output file"},
+            {{data, out, "--row"}, ""},
+            {{"--row", "abc", data, out}, data + ": has no record abc"},
+            {{"--row", "-1", data, out}, data + ": has no record -1"},
+            {{"--row", "2", data, out}, data + ": has no record 2"},
+            {{"--row", "1", data, out}, data + ": record 1 is incomplete"},
+            {{missing, out}, missing + ": "},
+            {{"/dev/zero", out}, "/dev/zero: "},
+            {{"--info", missing, data, out}, missing + ": No such file or directory\n"},
+            {{"--info", "/dev/zero", data, out}, "/dev/zero: not a regular file\n"},
+            {{data, out}, "PrintInfo: not a regular file\n"}}; // in the working directory
+        for (const auto& [arguments, message] : refused) {
+            const Run result = run("SOLVANE_REPORT", arguments, boundedMemory, dir.path());
+            QVERIFY2(result.exitCode == 2 && !QFile::exists(out), qPrintable(arguments.join(' ')));
+            QVERIFY2(result.err.startsWith("solvane-report: " + message.toUtf8()), result.err);
+        }
+        QVERIFY(QDir(dir.path()).rmdir("PrintInfo"));
+        QCOMPARE(run("SOLVANE_REPORT", {data, out}, QString(), dir.path()).exitCode, 0);
+        QVERIFY(pdfText(out).contains("Sample Information"));
+        const Run help = run("SOLVANE_REPORT", {"--help"});
+        QVERIFY(help.exitCode == 0 && help.out.contains("--info <FILE>"));
+    }
+
+    // The page goes to the file only when complete: a failed write is an
+    // error, an existing report stays as it was, and a device is written,
+    // never replaced. Chinese copies out of the PDF as typed, radicals'
+    // look-alikes included.
+    void reportIsWrittenInFullOrNotAtAll()
+    {
+        const QString chinese = QString::fromUtf8("广东省深圳市南山区科技园\n长风 黄龙 示范");
+        QVERIFY(writeFile(path("info"), "Example Optics Ltd\n" + chinese.toUtf8() + '\n'));
+        QVERIFY(writeFile(out, "previous report"));
+        QCOMPARE(run("SOLVANE_REPORT", {"--info", path("info"), data, out}).exitCode, 0);
+        const QString text = pdfText(out);
+        QVERIFY(text.contains("Test Report") && text.contains("Example Optics Ltd"));
+        for (const QString& line : chinese.split('\n'))
+            QVERIFY2(text.contains(line), qPrintable(line));
+        const QStringList words = text.split(QRegularExpression("\\s+"));
+        for (int i = 2; i <= 28; ++i)
+            QVERIFY2(words.contains(record.at(i)), qPrintable(record.at(i)));
+        const QByteArray complete = fileContents(out);
+        QVERIFY(complete.size() > 4096);
+
+        // A disk that is full after 4 KiB, for a new file and over an existing
+        // one; a device that is full; a folder.
+        const std::tuple<QString, QString, const char*> failures[] = {
+            {path("new.pdf"), fullDisk, "File too large"},
+            {out, fullDisk, "File too large"},
+            {"/dev/full", QString(), "No space left on device"},
+            {dir.path(), QString(), "is a directory"}};
+        for (const auto& [file, limits, why] : failures) {
+            const Run result = run("SOLVANE_REPORT", {data, file}, limits);
+            QCOMPARE(result.exitCode, 2);
+            QCOMPARE(QString::fromUtf8(result.err),
+                     "solvane-report: " + file + ": cannot be written: " + why + '\n');
+        }
+        QCOMPARE(fileContents(out), complete);
+        QCOMPARE(entries(), (QStringList{"data%1%2.csv", "info", "out.pdf"}));
+        QVERIFY(!QFileInfo("/dev/full").isFile() && QFileInfo(dir.path()).isDir());
+    }
 };
-
-// Devices, pipes and folders are no spectrum files, nor is anything far beyond
-// 401 lines; each is refused before it is read.
-void CommandLineTest::calcRefusesWhatIsNoSpectrumFile()
-{
-    // Up to 1 MiB the file is read: here the spectrum and blank lines.
-    QByteArray padded = spectrumLines();
-    padded += QByteArray(1024 * 1024 - padded.size(), '\n');
-    QVERIFY(writeFile(path("padded.txt"), padded));
-    Run result = calc({path("padded.txt")});
-    QCOMPARE(result.exitCode, 0);
-    QCOMPARE(result.out.count('\n'), 53);
-
-    QVERIFY(writeFile(path("large.txt"), padded + '\n'));
-    QVERIFY(QDir(dir.path()).mkdir("folder"));
-    const bool fifo = makeFifo(path("fifo"));
-    const QList<QPair<QString, QString>> refused = {
-        {path("large.txt"), "larger than 1 MiB, not a spectrum file"},
-        {"/dev/zero", "not a regular file"},
-        {path("folder"), "not a regular file"},
-        {fifo ? path("fifo") : QString(), "not a regular file"}};
-    for (const auto& [file, reason] : refused) {
-        if (file.isEmpty())
-            continue;
-        result = calc({file}, Limits::Memory);
-        QCOMPARE(result.exitCode, 2);
-        QCOMPARE(result.out, QByteArray());
-        QCOMPARE(QString::fromUtf8(result.err), "solvane-calc: " + file + ": " + reason + '\n');
-    }
-}
-
-// The number parser stops at a NUL; a value with one is not a number.
-void CommandLineTest::calcRefusesControlCharacters()
-{
-    const char nul = '\0', soh = '\x01';
-    const QList<QPair<QByteArray, QByteArray>> lines = {
-        {QByteArray("10") + nul + "00", "'10\\x0000' is not a number"},
-        {QByteArray("1") + soh + "5", "'1\\x015' is not a number"},
-        {QByteArray("384") + nul + ",7", "wavelength '384\\x00', expected 384 nm"}};
-    for (const auto& [line, message] : lines) {
-        QList<QByteArray> values = spectrumLines().split('\n');
-        values[4] = line;
-        QVERIFY(writeFile(path("control.txt"), values.join('\n')));
-        const Run result = calc({path("control.txt")});
-        QCOMPARE(result.exitCode, 2);
-        QCOMPARE(result.out, QByteArray());
-        QCOMPARE(QString::fromUtf8(result.err), "solvane-calc: " + path("control.txt") +
-                                                    ":5: " + QString::fromUtf8(message) + '\n');
-    }
-}
-
-// A name with %1 or %2 in it is shown as it is.
-void CommandLineTest::messagesKeepTheFileName()
-{
-    const QString shortFile = path("short%2%1.txt");
-    QVERIFY(writeFile(shortFile, spectrumLines().left(600)));
-    Run result = calc({shortFile});
-    QCOMPARE(result.exitCode, 2);
-    QVERIFY2(result.err.startsWith("solvane-calc: " + shortFile.toUtf8() + ":"), result.err);
-    QList<QByteArray> values = spectrumLines().split('\n');
-    values[2] = "x%1";
-    QVERIFY(writeFile(shortFile, values.join('\n')));
-    QCOMPARE(QString::fromUtf8(calc({shortFile}).err),
-             "solvane-calc: " + shortFile + ":3: 'x%1' is not a number\n");
-
-    const QString data = path("data%1%2.csv");
-    QVERIFY(QFile::copy(path("data.csv"), data));
-    const QString out = path("out.pdf");
-    const QList<QPair<QStringList, QString>> cases = {
-        {{"--row", "5", data, out}, data + ": has no record 5"},
-        {{"--row", "1", data, out}, data + ": record 1 is incomplete"},
-        {{"--info", path("info%2%1"), data, out}, path("info%2%1") + ": "},
-        {{path("missing%1%2.csv"), out}, path("missing%1%2.csv") + ": "}};
-    for (const auto& [arguments, message] : cases) {
-        result = report(arguments);
-        QCOMPARE(result.exitCode, 2);
-        QVERIFY2(result.err.startsWith("solvane-report: " + message.toUtf8()), result.err);
-        QVERIFY(!QFile::exists(out));
-    }
-}
-
-void CommandLineTest::reportUsageErrorsExitWithTwo()
-{
-    const QString data = path("data.csv"), out = path("out.pdf");
-    const QList<QStringList> wrong = {{"--unknown-option", data, out},
-                                      {data},
-                                      {data, out, out},
-                                      {"--row", "abc", data, out},
-                                      {"--row", "-1", data, out},
-                                      {data, out, "--row"}};
-    for (const QStringList& arguments : wrong) {
-        const Run result = report(arguments);
-        QVERIFY2(result.exitCode == 2, qPrintable(arguments.join(' ')));
-        QVERIFY(result.err.startsWith("solvane-report: "));
-        QVERIFY(!QFile::exists(out));
-    }
-    const Run help = report({"--help"});
-    QCOMPARE(help.exitCode, 0);
-    QVERIFY(help.out.contains("--info <FILE>"));
-}
-
-// A print information file that was asked for, or that is there, must be read;
-// only a missing default leaves the company and sample lines empty.
-void CommandLineTest::reportInfoMustBeReadable()
-{
-    const QString data = path("data.csv"), out = path("out.pdf");
-    QVERIFY(writeFile(path("large info"), QByteArray(64 * 1024 + 1, 'x')));
-    QVERIFY(QDir(dir.path()).mkdir("info folder"));
-    const QList<QPair<QString, QString>> refused = {
-        {path("missing info"), "No such file or directory"},
-        {path("large info"), "larger than 64 KiB"},
-        {"/dev/zero", "not a regular file"},
-        {path("info folder"), "not a regular file"}};
-    for (const auto& [info, reason] : refused) {
-        const Run result = report({"--info", info, data, out}, {}, Limits::Memory);
-        QCOMPARE(result.exitCode, 2);
-        QCOMPARE(QString::fromUtf8(result.err), "solvane-report: " + info + ": " + reason + '\n');
-        QVERIFY(!QFile::exists(out));
-    }
-
-    // In the working directory: missing is fine, unreadable is not.
-    QCOMPARE(report({data, out}, dir.path()).exitCode, 0);
-    QVERIFY(pdfText(out).contains("Sample Information"));
-    QVERIFY(QFile::remove(out));
-    QVERIFY(QDir(dir.path()).mkdir("PrintInfo"));
-    const Run result = report({data, out}, dir.path());
-    QCOMPARE(result.exitCode, 2);
-    QCOMPARE(result.err, QByteArray("solvane-report: PrintInfo: not a regular file\n"));
-    QVERIFY(!QFile::exists(out));
-
-    QVERIFY(writeFile(path("info"), "Example Optics Ltd\n1 Sample Street\n\n\n\nPanel light\n"));
-    QCOMPARE(report({"--info", path("info"), data, out}).exitCode, 0);
-    const QString text = pdfText(out);
-    QVERIFY(text.contains("Example Optics Ltd") && text.contains("Panel light"));
-
-    // Chinese copies out of the PDF as typed, radicals' look-alikes included.
-    const QString chinese = QString::fromUtf8("广东省深圳市南山区科技园\n长风 黄龙 示范\n");
-    QVERIFY(writeFile(path("info"), chinese.toUtf8()));
-    QCOMPARE(report({"--info", path("info"), data, out}).exitCode, 0);
-    for (const QString& line : chinese.trimmed().split('\n'))
-        QVERIFY2(pdfText(out).contains(line), qPrintable(line));
-}
-
-void CommandLineTest::reportRefusesEndlessData()
-{
-    const Run result = report({"/dev/zero", path("out.pdf")}, {}, Limits::Memory);
-    QCOMPARE(result.exitCode, 2);
-    QVERIFY2(result.err.startsWith("solvane-report: /dev/zero: "), result.err);
-    QVERIFY(!QFile::exists(path("out.pdf")));
-}
-
-// The page goes to the file only when complete: a failed write is an error,
-// an existing report stays as it was, and a device is written, never replaced.
-void CommandLineTest::reportIsWrittenInFullOrNotAtAll()
-{
-    const QString data = path("data.csv"), out = path("out.pdf");
-    QVERIFY(writeFile(out, "previous report"));
-    QCOMPARE(report({data, out}).exitCode, 0);
-    const QString text = pdfText(out);
-    QVERIFY(text.contains("Test Report"));
-    const QStringList words = text.split(QRegularExpression("\\s+"));
-    for (int i = 2; i <= 28; ++i)
-        QVERIFY2(words.contains(record.at(i)), qPrintable(record.at(i)));
-    const QByteArray complete = fileContents(out);
-    QVERIFY(complete.size() > 4096);
-
-    // A disk that is full after 4 KiB, for a new file and over an existing one.
-    Run result = report({data, path("new.pdf")}, {}, Limits::FileSize4KiB);
-    QCOMPARE(result.exitCode, 2);
-    QCOMPARE(result.err, "solvane-report: " + path("new.pdf").toUtf8() +
-                             ": cannot be written: File too large\n");
-    result = report({data, out}, {}, Limits::FileSize4KiB);
-    QCOMPARE(result.exitCode, 2);
-    QCOMPARE(fileContents(out), complete);
-    QCOMPARE(entries(), (QStringList{"data.csv", "out.pdf"}));
-
-    result = report({data, "/dev/full"});
-    QCOMPARE(result.exitCode, 2);
-    QCOMPARE(result.err,
-             QByteArray("solvane-report: /dev/full: cannot be written: No space left on device\n"));
-    QVERIFY(!QFileInfo("/dev/full").isFile()); // still the device
-
-    result = report({data, dir.path()});
-    QCOMPARE(result.exitCode, 2);
-    QCOMPARE(QString::fromUtf8(result.err),
-             "solvane-report: " + dir.path() + ": cannot be written: is a directory\n");
-    QVERIFY(QFileInfo(dir.path()).isDir());
-}
 
 QTEST_GUILESS_MAIN(CommandLineTest)
 #include "tst_commandline.moc"

@@ -22,96 +22,88 @@ class DataFileTest : public QObject
     QString path(const QString& name) const { return dir.filePath(name); }
 
 private slots:
-    void reader_data();
-    void reader();
-    void boundsOfAFile();
-    void writeWhereOnlyTheFileIsWritable();
-};
-
-void DataFileTest::reader_data()
-{
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QList<QStringList>>("records");
-    const QList<QStringList> two{{"NO.000", "x"}, {"NO.001", "y"}};
-    QTest::newRow("LF") << header + "\nNO.000,x\nNO.001,y\n" << two;
-    QTest::newRow("CR LF") << header + "\r\nNO.000,x\r\nNO.001,y\r\n" << two;
-    QTest::newRow("CR") << header + "\rNO.000,x\rNO.001,y\r" << two; // old Mac spreadsheets
-    QTest::newRow("CR and CR LF") << header + "\r\nNO.000,x\rNO.001,y" << two;
-    QTest::newRow("no end of line") << header + "\nNO.000,x\nNO.001,y" << two;
-    QTest::newRow("blank line") << header + "\nNO.000,x\n\nNO.001,y\n"
-                                << QList<QStringList>{two[0], {""}, two[1]};
-    QTest::newRow("empty fields") << header + "\n,,a,\n" << QList<QStringList>{{"", "", "a", ""}};
-    QTest::newRow("header only") << header + "\n" << QList<QStringList>{};
-    QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + header + "\nNO.000,x\nNO.001,y\n" << two;
-    // Another code page's reading of "λd" and "△uv", and a spreadsheet's column.
-    QByteArray mangled = header;
-    mangled
-        .replace("λd", "\xA6\xCB"
-                       "d")
-        .replace("△uv", "\xE2\x96\xB3uv");
-    QTest::newRow("mangled names, extra column") << mangled + ",Notes\nNO.000,x\nNO.001,y\n" << two;
-}
-
-// Appended to the lists, never replacing them; a missing file leaves them be.
-void DataFileTest::reader()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QList<QStringList>, records);
-    QVERIFY(writeFile(path("in.csv"), content));
-    TKIOStream stream;
-    stream.setFileDirectory(path("in.csv"));
-    QStringList tag{"kept"};
-    QList<QStringList> read{{"kept"}};
-    QVERIFY(stream.readSolvaneData(&tag, &read));
-    QCOMPARE(tag.first(), QString("kept"));
-    QCOMPARE(tag.mid(1, 20), MeasurementRecord::fieldNames().mid(0, 20));
-    QCOMPARE(read, QList<QStringList>{{"kept"}} + records);
-
-    stream.setFileDirectory(path("missing.csv"));
-    QVERIFY(!stream.readSolvaneData(&tag, &read));
-    QCOMPARE(read.size(), records.size() + 1);
-}
-
-// Far beyond what a data file holds: refused before memory runs out.
-void DataFileTest::boundsOfAFile()
-{
-    QVERIFY(writeFile(path("huge.csv"), header + "\n"));
-    QVERIFY(QFile::resize(path("huge.csv"), TKIOStream::maxFileBytes + 1)); // sparse: no disk taken
-    QVERIFY(writeFile(path("fields.csv"),
-                      header + "\nNO.000" + QByteArray(TKIOStream::maxFields, ',') + "\n"));
-    QVERIFY(
-        writeFile(path("line.csv"), header + "\n" + QByteArray(TKIOStream::maxLineChars + 1, 'x')));
-    for (const char* name : {"huge.csv", "fields.csv", "line.csv"}) {
-        TKIOStream stream;
-        stream.setFileDirectory(path(name));
-        QStringList tag;
-        QList<QStringList> records;
-        QVERIFY2(!stream.readSolvaneData(&tag, &records), name);
-        QCOMPARE(stream.readError(), TKIOStream::ReadError::TooLarge);
-        QVERIFY(tag.isEmpty() && records.isEmpty());
+    void reader_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QList<QStringList>>("records");
+        const QList<QStringList> two{{"NO.000", "x"}, {"NO.001", "y"}};
+        QTest::newRow("LF") << header + "\nNO.000,x\nNO.001,y\n" << two;
+        QTest::newRow("CR LF") << header + "\r\nNO.000,x\r\nNO.001,y\r\n" << two;
+        QTest::newRow("CR") << header + "\rNO.000,x\rNO.001,y\r" << two; // old Mac spreadsheets
+        QTest::newRow("mixed, no end") << header + "\r\nNO.000,x\rNO.001,y" << two;
+        QTest::newRow("blank line") << header + "\nNO.000,x\n\nNO.001,y\n"
+                                    << QList<QStringList>{two[0], {""}, two[1]};
+        QTest::newRow("empty fields") << header + "\n,,a,\n"
+                                      << QList<QStringList>{{"", "", "a", ""}};
+        QTest::newRow("header only") << header + "\n" << QList<QStringList>{};
+        QTest::newRow("UTF-8 mark") << "\xEF\xBB\xBF" + header + "\nNO.000,x\nNO.001,y\n" << two;
+        QByteArray mangled = header; // "λd" and "△uv" read in another code page
+        mangled.replace("λd", QByteArray("\xA6\xCB") + 'd').replace("△uv", "\xE2\x96\xB3uv");
+        QTest::newRow("mangled names, extra column") << mangled + ",Notes\nNO.000,x\nNO.001,y\n"
+                                                     << two;
     }
-}
 
-// Writing the file itself is enough: the temporary file beside it is not
-// needed when the folder cannot take one.
-void DataFileTest::writeWhereOnlyTheFileIsWritable()
-{
+    // Appended to the lists, never replacing them; a missing file leaves them be.
+    void reader()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QList<QStringList>, records);
+        QVERIFY(writeFile(path("in.csv"), content));
+        TKIOStream stream;
+        stream.setFileDirectory(path("in.csv"));
+        QStringList tag("kept");
+        QList<QStringList> read{tag};
+        QVERIFY(stream.readSolvaneData(&tag, &read));
+        QCOMPARE(tag.mid(0, 21), QStringList("kept") + MeasurementRecord::fieldNames().mid(0, 20));
+        QCOMPARE(read, QList<QStringList>{{"kept"}} + records);
+
+        stream.setFileDirectory(path("missing.csv"));
+        QVERIFY(!stream.readSolvaneData(&tag, &read));
+        QCOMPARE(read.size(), records.size() + 1);
+    }
+
+    // Far beyond what a data file holds (a sparse file takes no disk): refused
+    // before memory runs out.
+    void boundsOfAFile()
+    {
+        const QString huge = path("huge.csv");
+        QVERIFY(writeFile(huge, header) && QFile::resize(huge, TKIOStream::maxFileBytes + 1));
+        const QByteArray commas(TKIOStream::maxFields, ','),
+            line(TKIOStream::maxLineChars + 1, 'x');
+        QVERIFY(writeFile(path("fields"), header + '\n' + commas) &&
+                writeFile(path("line"), header + '\n' + line));
+        for (const QString& file : {huge, path("fields"), path("line")}) {
+            TKIOStream stream;
+            stream.setFileDirectory(file);
+            QStringList tag;
+            QList<QStringList> records;
+            QVERIFY2(!stream.readSolvaneData(&tag, &records), qPrintable(file));
+            QVERIFY(stream.readError() == TKIOStream::ReadError::TooLarge && tag.isEmpty() &&
+                    records.isEmpty());
+        }
+    }
+
+    // Writing the file itself is enough: the temporary file beside it is not
+    // needed when the folder cannot take one.
+    void writeWhereOnlyTheFileIsWritable()
+    {
 #ifdef Q_OS_UNIX
-    const QString target = path("shared.csv");
-    QVERIFY(writeFile(target, "old content\n"));
-    TKIOStream stream;
-    stream.setFileDirectory(target);
-    bool written = false;
-    if (!inClosedFolder(target, [&] {
-            written = stream.writeSolvaneData({"Data", "Date"}, {{"NO.000", "x"}});
-        }))
-        QSKIP("cannot act as another user");
-    QVERIFY2(written, qPrintable(stream.errorString()));
-    QCOMPARE(fileContents(target), QByteArray("Data,Date\nNO.000,x\n"));
+        const QString target = path("shared.csv");
+        QVERIFY(writeFile(target, "old content\n"));
+        TKIOStream stream;
+        stream.setFileDirectory(target);
+        bool written = false;
+        if (!inClosedFolder(target, [&] {
+                written = stream.writeSolvaneData({"Data", "Date"}, {{ "NO.000", "x" }});
+            }))
+            QSKIP("cannot act as another user");
+        QVERIFY2(written, qPrintable(stream.errorString()));
+        QCOMPARE(fileContents(target), QByteArray("Data,Date\nNO.000,x\n"));
 #else
-    QSKIP("permissions of this kind are Unix's");
+        QSKIP("permissions of this kind are Unix's");
 #endif
-}
+    }
+};
 
 QTEST_GUILESS_MAIN(DataFileTest)
 #include "tst_datafile.moc"
