@@ -1,6 +1,5 @@
 // The command set byte for byte against a scripted stand-in of the meter
-// library (tests/probe). The expected bytes are written out by hand, so that
-// the encoder is checked apart from the decoder.
+// library (tests/probe), the bytes written by hand to check the encoder alone.
 
 #include "LuxEngine.h"
 #include "TKFoundation.h"
@@ -29,12 +28,6 @@ Bytes littleEndian(std::uint64_t value, int size)
         bytes.push_back((value >> 8 * i) & 0xFF);
     return bytes;
 }
-
-void expectLog(const QString& line)
-{
-    if (!line.isEmpty())
-        QTest::ignoreMessage(QtDebugMsg, line.toUtf8().constData());
-}
 } // namespace
 
 class ChannelTest : public QObject
@@ -56,9 +49,8 @@ class ChannelTest : public QObject
         return out;
     }
 
-    // One exchange: the bytes it sends (W) or is answered (R), and its result,
-    // the values it reads (from `in`) and its log line when the exchange
-    // succeeds and when it fails (0 or negative, nothing written).
+    // One exchange answered 1, 0 and -5: the bytes it sends (W) or is answered
+    // (R); its result, the values it reads (from `in`) and its log line.
     void exchange(const std::function<int()>& run, const std::vector<double>& in,
                   const QString& call, const Bytes& wire, const QString& succeeded,
                   const QString& okLog, const QString& failed, const QString& failLog)
@@ -70,7 +62,8 @@ class ChannelTest : public QObject
         QStringList got;
         for (const QString& log : {okLog, failLog, failLog}) {
             std::copy(in.begin(), in.end(), values);
-            expectLog(log);
+            if (!log.isEmpty())
+                QTest::ignoreMessage(QtDebugMsg, log.toUtf8().constData());
             got << QString::number(run());
             for (std::size_t i = 0; reads && i < in.size(); ++i)
                 got.last() += ' ' + QString::number(values[i], 'g', 7); // the packed digits
@@ -84,8 +77,7 @@ class ChannelTest : public QObject
 private slots:
     void initTestCase()
     {
-        // A zone with an offset, so that a meter time taken as local time shows.
-        qputenv("TZ", "Europe/Berlin");
+        qputenv("TZ", "Europe/Berlin"); // a meter time taken as local time shows
         tzset();
         QTest::ignoreMessage(QtDebugMsg, "\"Succeeded in loading Dll(libTorvikUSB.so)!\"");
         engine = new LuxEngine(nullptr);
@@ -93,8 +85,7 @@ private slots:
     void cleanupTestCase() { delete engine; }
     void init() { probe.reset(); }
 
-    // Every exchange: fixed time-out, no text, three tries, and a receive buffer
-    // that starts zeroed so that a failed read never decodes stale memory.
+    // Every exchange: 2 s, no text, three tries, a zeroed buffer to receive in.
     void cleanup()
     {
         for (const ProbeCall& call : probe.calls) {
@@ -105,21 +96,20 @@ private slots:
         }
     }
 
+    // With values the engine never uses, so that none passes by chance.
     void forwardsEveryArgumentUnchanged()
     {
         TKFoundation foundation;
-        BYTE buf[4] = {1, 2, 3, 4};
+        BYTE buf[4] = {};
         char text[] = "x";
-        answer(42);
         answer(-7);
-        QCOMPARE(foundation.readCommand(17, 0xFFFFFFFFu, 4, buf, 2000, text, 3), 42L);
-        QCOMPARE(foundation.writeCommand(5, 1, 4, buf, 1, nullptr, 9), -7L);
-        QCOMPARE(foundation.cmdCommand(11, 7, 0, nullptr, 2000, nullptr, 3), 1L);
-        QCOMPARE(calls(), QStringList({"R 17/4294967295 4", "W 5/1 4", "C 11/7 0"}));
-        const ProbeCall &read = probe.calls[0], &write = probe.calls[1];
-        QVERIFY(read.buf == buf && read.disc == text && write.dwTimeout == 1 && write.dwTry == 9);
-        QCOMPARE(write.bytes, Bytes({1, 2, 3, 4}));
-        probe.reset(); // the odd time-outs, tries and text above were the point
+        QCOMPARE(foundation.readCommand(17, 0xFFFFFFFFu, 4, buf, 1, text, 9), -7L);
+        foundation.writeCommand(5, 1, 3, buf, 1, text, 9);
+        foundation.cmdCommand(11, 7, 2, buf, 1, text, 9);
+        QCOMPARE(calls(), QStringList({"R 17/4294967295 4", "W 5/1 3", "C 11/7 2"}));
+        for (const ProbeCall& c : probe.calls)
+            QVERIFY(c.buf == buf && c.dwTimeout == 1 && c.disc == text && c.dwTry == 9);
+        probe.reset();
     }
 
     // Each single-exchange command, and what is refused before any exchange.
@@ -128,8 +118,6 @@ private slots:
         LuxEngine& e = *engine;
         exchange([&] { return e.setIntegrationTime(6553); }, {}, "W 0/0 2", {0xFA, 0xFF}, "1",
                  "成功设置积分时间: 6553", "-1", "设置积分时间失败!");
-        exchange([&] { return e.setIntegrationTime(0); }, {}, "W 0/0 2", {0x00, 0x00}, "1",
-                 "成功设置积分时间: 0", "-1", "设置积分时间失败!");
         exchange([&] { return e.readIntegrationTime(); }, {}, "R 1/0 2", {0xE9, 0x03}, "100",
                  "成功读取积分时间： 100", "-1", "读取积分时间失败!"); // the tenth dropped
         exchange([&] { return e.saveIntegrationTime(); }, {}, "C 2/2 0", {}, "1",
@@ -171,9 +159,8 @@ private slots:
         exchange(readResult, {-1, -1, -1, -1}, "R 13/3 808", result, "1 150 65535 200 65424",
                  "读取测试结果成功!", "-1 0 0 0 0", "读取测试结果失败!");
 
-        // Nothing is sent that the meter's fields cannot hold: an integration
-        // time past 16 bits, a coefficient without a packed form (one bad value
-        // at the end of a table keeps all of it back).
+        // Nothing the meter's fields cannot hold is sent: not an integration time
+        // past 16 bits, nor a table with one value that has no packed form.
         const auto sent = probe.calls.size();
         for (int time : {-1, 6554, 429496730})
             QCOMPARE(engine->setIntegrationTime(time), LuxEngine::Failed);
@@ -190,13 +177,12 @@ private slots:
 
     void blockTransfers_data()
     {
-        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("kind");    // save intensity, read intensity, raw frame
         QTest::addColumn<int>("failing"); // -1: none
-        const char* kinds[] = {"save intensity", "read intensity", "raw frame"};
         const int lastBlock[] = {69, 3, 6};
-        for (int kind = 0; kind < 3; ++kind)
+        for (int kind : {0, 1, 2})
             for (int failing : {-1, 0, 2, lastBlock[kind]})
-                QTest::addRow("%s, block %d fails", kinds[kind], failing) << kind << failing;
+                QTest::addRow("kind %d, block %d fails", kind, failing) << kind << failing;
     }
     // Tables and the raw frame travel in blocks. A failed block ends the
     // operation as failed, with nothing from it or after it decoded: a
@@ -230,7 +216,7 @@ private slots:
         const char* logs[][2] = {{"保存强度校准系数成功!", "保存强度校准系数失败！"},
                                  {"读取强度校准系数成功！", "读取强度校准系数失败!"},
                                  {"获取原始强度成功!", "获取原始强度失败!"}};
-        expectLog(logs[kind][failing >= 0]);
+        QTest::ignoreMessage(QtDebugMsg, logs[kind][failing >= 0]);
         const int result = kind == 0   ? engine->saveIntensityCorrectCoefficient(table.data())
                            : kind == 1 ? engine->readIntensityCorrectCoefficient(table.data())
                                        : engine->readOriginalData(frame.data());
@@ -245,9 +231,10 @@ private slots:
         }
     }
 
-    // The meter's wall-clock fields carried as UTC, the doubles bit for bit, an
-    // erased slot recognised before the exchange's result, and no date-time at
-    // all (never a made-up one) for impossible fields.
+    // The meter's wall-clock fields carried as UTC, the doubles bit for bit (a
+    // NaN's payload too), nothing written past the spectrum, an erased slot
+    // recognised before the exchange's result, and no date-time at all (never
+    // a made-up one) for impossible fields.
     void storedRecords()
     {
         const std::uint64_t oddNan = 0x7FF800000000BEEF, minusInfinity = 0xFFF0000000000000;
@@ -270,17 +257,14 @@ private slots:
         for (int i = 0; i < 2; ++i) {
             QTest::ignoreMessage(QtDebugMsg, "没有可以读取的数据!");
             QCOMPARE(read(9), LuxEngine::NoRecord);
-            QVERIFY(time == before && lux == -1 && ratio == -2);
-            QCOMPARE(std::count(intensity.begin(), intensity.end(), -3.0), 402);
+            QVERIFY(time == before && lux == -1 && ratio == -2 &&
+                    std::count(intensity.begin(), intensity.end(), -3.0) == 402);
         }
         QTest::ignoreMessage(QtDebugMsg, "ratio: -inf");
         QTest::ignoreMessage(QtDebugMsg, "读取存储数据成功!");
         QCOMPARE(read(0), LuxEngine::Succeeded);
-        QCOMPARE(time.timeSpec(), Qt::UTC);
         QCOMPARE(time, QDateTime(QDate(2021, 12, 31), QTime(23, 59, 59), Qt::UTC));
-        // Bit for bit, a NaN's payload too.
         QVERIFY(std::memcmp(&lux, &oddNan, 8) == 0 && std::memcmp(&ratio, &minusInfinity, 8) == 0);
-        // Nothing written past the spectrum.
         QCOMPARE(std::vector<double>({intensity[0], intensity[1], intensity[400], intensity[401]}),
                  std::vector<double>({65535, 1, 400, -3}));
         QCOMPARE(read(1), LuxEngine::Succeeded); // not midnight, as Qt would make it

@@ -1,10 +1,10 @@
-// The colorimetry engine against known colorimetric facts and at its edges.
-// Every slot is compared with an independent implementation, spectrum by
-// spectrum, through solvane-calc (reference/crosscheck.py).
+// The colorimetry engine against known colorimetric facts and at the edges
+// that reference/crosscheck.py, comparing every slot through solvane-calc, misses.
 
 #include "colorimetry.h"
 
 #include <QtTest>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numeric>
@@ -13,9 +13,9 @@
 namespace {
 using Spectrum = std::vector<double>;
 
-Spectrum line(int nm, int count = measurementCount)
+Spectrum line(int nm)
 {
-    Spectrum s(count, 0.0);
+    Spectrum s(measurementCount, 0.0);
     s[nm - 380] = 1;
     return s;
 }
@@ -41,10 +41,9 @@ class ColorimetryTest : public QObject
     Q_OBJECT
 
 private slots:
-    // The generated tables hold the published values. Each count selects its
-    // grid (a 5-nm or 10-nm entry meets every 5th or 10th row), any other count
+    // The generated tables hold the published values, a count without a grid
     // gives zeros, and the observer chooses the table.
-    void tablesAndGrids()
+    void tablesAndCounts()
     {
         const double sum = std::accumulate(std::begin(cmf2Deg[1]), std::end(cmf2Deg[1]), 0.0);
         QVERIFY(std::abs(sum - 106.8564262816) < 1e-8);
@@ -57,14 +56,6 @@ private slots:
             calculateTristimulus(s.data(), count, &t[0], &t[1], &t[2]);
             return t;
         };
-        Spectrum fiveNm(fiveNmCount, 0.0), tenNm(tenNmCount, 0.0), wide(701, 0.0);
-        fiveNm[35] = tenNm[17] = wide[80 + 175] = 1;
-        const std::pair<Spectrum, int> cases[] = {
-            {line(555), 175}, {fiveNm, 175}, {tenNm, 170}, {wide, 175}, {line(779, 400), 399}};
-        for (const auto& [s, row] : cases)
-            QVERIFY2(xyz(s, int(s.size())) ==
-                         (std::array{cmf2Deg[0][row], cmf2Deg[1][row], cmf2Deg[2][row]}),
-                     qPrintable(QString::number(s.size())));
         for (int count : {402, 100, 0, -1})
             QVERIFY(xyz(Spectrum(402, 1.0), count) == (std::array<double, 3>{}));
         currentObserver = 1;
@@ -90,65 +81,39 @@ private slots:
         QCOMPARE(dominant(dominantWhite + 1e-6, 0.9), 556.0);
         QCOMPARE(dominant(spectralLocusX[400], spectralLocusY[400]), 699.0);
         QCOMPARE(dominant(dominantWhite, dominantWhite), 492.0);
-        // Purple sector and NaN: untouched; purple light: no dominant wavelength.
+        // Purple sector and NaN: untouched.
         for (const auto& [x, y] : {std::pair{0.4, 0.2}, {0.2, 0.05}, {double(NAN), double(NAN)}})
             QCOMPARE(dominant(x, y), -1.0);
-        Spectrum purple = line(420);
-        purple[660 - 380] = 20;
-        QVERIFY(std::isnan(results(purple)[SlotDominantWavelength]));
-
-        double cct, duv;
         // Exactly on a whole-kelvin point: not on its positive side, so T + 1.
-        PlanckianPoint p;
-        planckianLocusPoint(3000, &p.u, &p.v, &p.t);
+        double u, v, t, cct, duv;
+        planckianLocusPoint(3000, &u, &v, &t);
         initPlanckianTable();
-        calculateCCT(p.u, p.v, &cct, &duv);
+        calculateCCT(u, v, &cct, &duv);
         QCOMPARE(cct, 3001.0);
-        // No chromaticity: no temperature either, not the search's end.
-        const double nan = NAN, inf = INFINITY;
-        for (const auto& [u, v] : {std::pair{nan, nan}, {0.2, nan}, {-inf, 0.3}, {0.2, inf}}) {
-            cct = duv = 0;
-            calculateCCT(u, v, &cct, &duv);
-            QVERIFY(std::isnan(cct) && std::isnan(duv));
-        }
     }
 
     // A Planckian light is its own reference; the equal-energy light is a
-    // standard case; CIE daylight scores 100 against itself.
+    // standard case.
     void knownLights()
     {
-        Spectrum r = results(planck(2856)), daylight(measurementCount);
+        Spectrum r = results(planck(2856));
         QVERIFY(r[SlotCCT] == 2856 && std::abs(r[SlotDuv]) < 1e-6);
         for (int slot = SlotRa; slot < ColorimetricResultSize; ++slot)
             QVERIFY2(std::abs(r[slot] - 100) < 1e-9, qPrintable(QString::number(slot)));
         r = results(Spectrum(measurementCount, 1.0));
         QVERIFY(r[SlotCCT] == 5456 && std::abs(r[SlotDuv] + 0.00443) < 5e-6);
-        for (double T : {5500.0, 6504.0, 7500.0, 10000.0}) {
-            daylightSpectrum(T, daylight.data());
-            r = results(daylight);
-            QVERIFY2(std::abs(r[SlotRa] - 100) < 0.05, qPrintable(QString::number(r[SlotRa])));
-        }
     }
 
-    // Without a 2° chromaticity nothing derived from it has a value: no light
-    // (a covered sensor), sums that overflow, a NaN count. Every slot is
-    // written, whatever the count of the test side, and a call leaves nothing
-    // behind for the next.
+    // A NaN count leaves no slot with a value (no light and overflowing sums
+    // go through the cross-check). Every slot is written, whatever the count of
+    // the test side, and a call leaves nothing behind for the next.
     void undeterminedAndBounds()
     {
         Spectrum nanCount(measurementCount, 1.0);
         nanCount[200] = NAN;
-        const Spectrum spectra[] = {Spectrum(measurementCount, 0.0),
-                                    Spectrum(measurementCount, 1e306), nanCount};
-        for (int k = 0; k < 3; ++k) {
-            for (int observer : {0, 1}) {
-                const Spectrum r = results(spectra[k], observer);
-                for (int slot = 0; slot < ColorimetricResultSize; ++slot)
-                    QVERIFY2(std::isnan(r[slot]) !=
-                                 (k < 2 && slot >= SlotTristimulusX && slot <= SlotTristimulusZ),
-                             qPrintable(
-                                 QString::asprintf("%d, observer %d, slot %d", k, observer, slot)));
-            }
+        for (int observer : {0, 1}) {
+            const Spectrum r = results(nanCount, observer);
+            QVERIFY(std::all_of(r.begin(), r.end(), [](double v) { return std::isnan(v); }));
         }
 
         const Spectrum warm = planck(3000), twoDegrees = results(warm);

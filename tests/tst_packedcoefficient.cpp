@@ -1,5 +1,5 @@
-// The packed number format against Qt's number formatting, whose seven
-// significant digits ("%.6e" the Qt way) the meter's peers write.
+// The packed number format against the seven significant digits of Qt's "%.6e",
+// which the meter's peers write.
 
 #include "packedcoefficient.h"
 
@@ -33,9 +33,8 @@ class PackedCoefficientTest : public QObject
     Q_OBJECT
 
 private slots:
-    // Values exactly halfway between two seven-digit decimals, which Qt rounds
-    // away from zero where the C++ library rounds to even, and their
-    // neighbours; then any bit pattern from 1e-130 to 1e129, both signs.
+    // Seven-digit halfway values, which Qt rounds away from zero where the C++
+    // library rounds to even, and neighbours; then bit patterns from 1e-130 to 1e129.
     void takesQtDigits()
     {
         std::vector<double> values = {

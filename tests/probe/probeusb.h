@@ -31,11 +31,7 @@ struct ProbeState
     std::vector<ProbeCall> calls;
     std::deque<ProbeAnswer> answers; // one per call; when none is left: 1, buffer untouched
 
-    void reset()
-    {
-        calls.clear();
-        answers.clear();
-    }
+    void reset() { *this = ProbeState(); }
 };
 
 PROBE_API ProbeState* probeState();
