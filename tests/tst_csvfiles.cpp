@@ -107,8 +107,6 @@ void CsvFilesTest::exportedFileReopensIdentically()
         QVERIFY(!open(path("edited.csv")).shown);
         QCOMPARE(dialogs.last(), QString("open|Open file|Solvane Data|Data file(*.csv)"));
         QCOMPARE(window->currentRecordIndex(), 0);
-        QCOMPARE(tableColumn(window.data(), "tableWidget_storedData", 1).last(),
-                 original.last().at(1));
         if (ending.isEmpty())
             QCOMPARE(window->records(), original);
         for (int i : {0, 1}) {
@@ -148,6 +146,7 @@ void CsvFilesTest::exportFollowsSelectionOrder()
     QVERIFY(QFileInfo(path("mine.csv")).isFile() && !QFile::exists(path("mine")));
 }
 
+// Nothing selected: a word and no dialog; a cancelled dialog: no file, records kept.
 void CsvFilesTest::exportNothingOrCancelled()
 {
     readMeter(window.data(), "3");
@@ -156,9 +155,7 @@ void CsvFilesTest::exportNothingOrCancelled()
     const SeenMessage message = press(window.data(), "btn_export");
     QCOMPARE(message.title + ": " + message.text, QString("Error: No item is selected"));
     QVERIFY(dialogs.isEmpty());
-
-    QVERIFY(!exportTo(QString(), {0}).shown); // the user cancels either dialog
-    QVERIFY(!open(QString()).shown);
+    QVERIFY(!exportTo(QString(), {0}).shown && !open(QString()).shown);
     QCOMPARE(dialogs.size(), 2);
     QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList());
     QCOMPARE(window->records().size(), 3);

@@ -1,5 +1,5 @@
-// The test report: the page painter's coordinates, the graphs, the whole page
-// as PDF text, and the print flow of the window.
+// The test report: the page painter, the graphs, the page as PDF text, and the
+// window's print flow.
 
 #include "VXGraph.h"
 #include "VXPainter.h"
@@ -23,14 +23,13 @@
 
 namespace {
 
-// The bounding box of the pixels darker than mid-grey, or of those that differ from `other`.
-QRect inkOf(const QImage& image, const QImage& other = {})
+// The bounding box of the pixels darker than mid-grey.
+QRect inkOf(const QImage& image)
 {
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (other.isNull() ? qGray(image.pixel(x, y)) < 128
-                               : image.pixel(x, y) != other.pixel(x, y))
+            if (qGray(image.pixel(x, y)) < 128)
                 box |= QRect(x, y, 1, 1);
     return box;
 }
@@ -89,11 +88,11 @@ class ReportTest : public QObject
 {
     Q_OBJECT
 
-    QPrinter printer{QPrinter::ScreenResolution};
+    TextRecorder printer{QPrinter::ScreenResolution};
     std::optional<WorkingDirectory> dir; // "PrintInfo" is read from there
     QScopedPointer<LogRecorder> log;
 
-    // What `draw` paints with a VXPainter for that page on an image of it.
+    // What `draw` paints on an image of the page.
     template <typename Draw> QImage onImage(Draw draw)
     {
         QImage image(794, 1123, QImage::Format_RGB32);
@@ -124,7 +123,6 @@ private slots:
     void printAsAUserDoes();
     void informationKeepsToItsRows_data();
     void informationKeepsToItsRows();
-    void hugeValuesStayInsideTheGraph();
     void oddValuesAndScriptsStayReadable();
 };
 
@@ -152,9 +150,6 @@ void ReportTest::logicalCoordinatesAndTextBoxes()
     QCOMPARE(log->lines.last(), QString("\"坐标x: 100.5, 坐标y: 10  超出范围(0~100)!\""));
     QCOMPARE(page.transformToLogicalCoordinate(-1, 0, 10, 10), QRectF(0, 0, 0, 0));
     QCOMPARE(page.drawingArea(), graphFrame);
-    // A rectangle's size is free: it may reach past the margin.
-    QVERIFY(qAbs(page.transformToLogicalCoordinate(90, 90, 30, 5).right() - (39 + 1.2 * 716)) <
-            1e-3);
 
     // Text runs right from the point, left up to it, or is centred between point and margin.
     const auto ink = [this](float x, Qt::Alignment alignment) {
@@ -193,9 +188,8 @@ void ReportTest::graphLabelsAndCross()
     QVERIFY(!isInk(cross + QPoint(14, 0)) && !isInk(cross + QPoint(0, 14)));
 
     // Labels: fixed with three decimals on scales below 1, general from 1 up.
-    TextRecorder texts(printer);
     {
-        QPainter painter(&texts);
+        QPainter painter(&printer);
         VXPainter graphs(&painter, &printer);
         VXGraph graph;
         graph.setLineGraphData(QPolygonF(QVector<QPointF>{QPointF(0, 0)})); // one point: no line
@@ -209,15 +203,15 @@ void ReportTest::graphLabelsAndCross()
         graphs.drawGraph(20, 50, 60, 20, &graph);
     }
     QStringList labels;
-    for (const RecordedText& item : texts.items)
+    for (const RecordedText& item : printer.items)
         labels << item.text;
     QCOMPARE(labels.join(' '), QString("ONE 0 0.25 0.5 0.75 1 0.000 0.990 TWO 380 480 580 680 780 "
                                        "0 10000 20000 30000 40000 50000 60000 70000"));
 }
 
 // "Print" as a user does: a warning while nothing is printable; the settings
-// dialog, then the preview set up for the chosen output, whose print button
-// writes the PDF or says where it could not; unsaved information is printed.
+// dialog, then the preview, whose print button writes the PDF or says where it
+// could not; unsaved information is printed.
 void ReportTest::printAsAUserDoes()
 {
     MainWindow window;
@@ -226,17 +220,14 @@ void ReportTest::printAsAUserDoes()
     const SeenMessage first = press(&window, "btn_print");
     QCOMPARE(first.title + ": " + first.text, "Error: " + noRecord);
     readMeter(&window, "1");
-    const QStringList incomplete = window.records().at(0).mid(0, 429);
-    readMeter(&window, "0");
-    QCOMPARE(press(&window, "btn_print").text, noRecord);
-    window.setRecords({incomplete});
+    window.setRecords({window.records().at(0).mid(0, 429)});
     QCOMPARE(press(&window, "btn_print").text,
              QString("The selected record is incomplete and cannot be printed."));
     QVERIFY(!QFile::exists(PrintInfo::fileName())); // the settings dialog never ran
 
     readMeter(&window, "3");
     QString preview; // the preview's printer; "-" for no preview
-    const auto print = [&window, &preview](int output = 0, bool accept = true) {
+    const auto print = [&window, &preview] {
         QStringList messages;
         preview = "-";
         bool answered = false; // the settings dialog
@@ -254,13 +245,11 @@ void ReportTest::printAsAUserDoes()
                 preview = dialog->printer()->outputFileName();
                 if (dialog->printer()->outputFormat() == QPrinter::PdfFormat)
                     preview += " PDF " + dialog->printer()->pageLayout().pageSize().key();
-                later(dialog, output == 0 ? "_q_print" : "reject");
+                later(dialog, "_q_print");
             } else if (modal->inherits("PrintSettingDlg") && !answered) {
                 answered = true;
                 modal->findChild<QLineEdit*>("lineEdit_company")->setText("Example Optics Ltd");
-                modal->findChild<QComboBox*>("comboBox")->setCurrentIndex(output);
-                later(accept ? modal->findChild<QPushButton*>("btn_print") : modal,
-                      accept ? "click" : "reject");
+                later(modal->findChild<QPushButton*>("btn_print"), "click");
             }
         });
         window.findChild<QPushButton*>("btn_print")->click();
@@ -283,17 +272,6 @@ void ReportTest::printAsAUserDoes()
         shown << QString::number(380 + 10 * k) << record.at(29 + 10 * k);
     for (const QString& word : shown)
         QVERIFY2(words.contains(word), qPrintable(word));
-
-    QCOMPARE(print(1), QStringList());
-    QVERIFY(preview != "-" && !preview.contains("Report")); // paper: the system's printer as it is
-    QCOMPARE(print(0, false), QStringList());
-    QCOMPARE(preview, QString("-"));
-
-    // Without the print information the page stays blank.
-    QVERIFY(QFile::remove(PrintInfo::fileName()));
-    printer.setOutputFileName(dir->filePath("blank.pdf"));
-    QVERIFY(QMetaObject::invokeMethod(&window, "print", Q_ARG(QPrinter*, &printer)));
-    QCOMPARE(pdfText(dir->filePath("blank.pdf")).trimmed(), QString());
 
     QVERIFY(QFile::remove(report) && QDir().mkdir(report)); // a folder in its place
     QCOMPARE(print(), QStringList{notWritten});
@@ -331,8 +309,8 @@ void ReportTest::informationKeepsToItsRows_data()
 }
 
 // Every text stays in its row: no word's box reaches into another's, each
-// value sits on its label's baseline, no higher or lower than the label's line
-// (also at a printer's resolution, as in the preview), and Chinese copies as typed.
+// value sits on its label's baseline (at a printer's resolution, as in the
+// preview), no higher or lower than the label's line, and Chinese copies as typed.
 void ReportTest::informationKeepsToItsRows()
 {
     QFETCH(bool, traditional);
@@ -350,59 +328,35 @@ void ReportTest::informationKeepsToItsRows()
 
     const QStringList labels{"Name",   "Add",         "Tel",          "Fax",
                              "E-mail", "Sample Name", "Sample Model", "Remarks"};
-    for (int dpi : {96, 1200}) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setPageSize(QPageSize(QPageSize::A4));
-        printer.setResolution(dpi);
-        TextRecorder page(printer);
-        {
-            QPainter painter(&page);
-            TestReport::paint(&painter, &printer, record, lines, QDateTime::currentDateTime());
+    TextRecorder page(QPrinter::HighResolution);
+    page.setPageSize(QPageSize(QPageSize::A4));
+    page.setResolution(1200);
+    {
+        QPainter painter(&page);
+        TestReport::paint(&painter, &page, record, lines, QDateTime::currentDateTime());
+    }
+    QList<qreal> baselines;
+    RecordedText label;
+    for (const RecordedText& item : page.items)
+        if (labels.contains(item.text)) {
+            baselines << item.baseline.y();
+            label = item;
         }
-        QList<qreal> baselines;
-        RecordedText label;
-        for (const RecordedText& item : page.items)
-            if (labels.contains(item.text)) {
-                baselines << item.baseline.y();
-                label = item;
-            }
-        QCOMPARE(baselines.size(), 8);
-        const qreal point = dpi / 72.0, halfRow = 0.0075 * page.height();
-        for (const RecordedText& item : page.items) {
-            if (item.baseline.x() < 0.3 * page.width() ||
-                item.baseline.y() < baselines.first() - halfRow ||
-                item.baseline.y() > baselines.last() + halfRow)
-                continue; // not a company or sample value
-            qreal offset = 1e9;
-            for (qreal baseline : baselines)
-                offset = qMin(offset, qAbs(item.baseline.y() - baseline));
-            QVERIFY2(offset <= point && item.ascent <= label.ascent + point &&
-                         item.descent <= label.descent + point,
-                     qPrintable(QString("%1 at %2 dpi").arg(item.text).arg(dpi)));
-        }
+    QCOMPARE(baselines.size(), 8);
+    const qreal point = 1200 / 72.0, halfRow = 0.0075 * page.height();
+    for (const RecordedText& item : page.items) {
+        if (item.baseline.x() < 0.3 * page.width() ||
+            item.baseline.y() < baselines.first() - halfRow ||
+            item.baseline.y() > baselines.last() + halfRow)
+            continue; // not a company or sample value
+        qreal offset = 1e9;
+        for (qreal baseline : baselines)
+            offset = qMin(offset, qAbs(item.baseline.y() - baseline));
+        QVERIFY2(offset <= point && item.ascent <= label.ascent + point &&
+                     item.descent <= label.descent + point,
+                 qPrintable(item.text));
     }
     ReportFonts::install(ReportFonts::Han::Simplified);
-}
-
-// A line far beyond the scale stays inside the graph.
-void ReportTest::hugeValuesStayInsideTheGraph()
-{
-    QRect frame;
-    const auto graphOf = [this, &frame](const QPolygonF& data) {
-        return onImage([&](VXPainter& page) {
-            VXGraph graph;
-            graph.setAxisScale(1, 380, 780, 4);
-            graph.setAxisScale(2, 0, 70000, 7);
-            graph.setLineGraphData(data);
-            page.drawGraph(20, 40, 60, 20, &graph);
-            frame = page.drawingArea().toRect();
-        });
-    };
-    const QRect line =
-        inkOf(graphOf(QVector<QPointF>{
-                  {380, 100}, {480, 1e25}, {580, -3e38}, {680, 75000}, {730, 1e6}, {780, 500}}),
-              graphOf({}));
-    QVERIFY(!line.isEmpty() && frame.adjusted(-1, -1, 1, 1).contains(line));
 }
 
 // Values no number can hold do not break the PDF. Latin letters keep their own

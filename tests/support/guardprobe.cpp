@@ -1,5 +1,4 @@
-// Takes or tests the single-instance guard exactly as the application does,
-// for the user it runs as.
+// Takes or tests the single-instance guard exactly as the application does.
 //   guardprobe hold   claims the marker, prints "held", keeps it until stdin closes
 //   guardprobe try    prints "claimed" (exit 0) or "refused" (exit 1), then lets go
 //   guardprobe clear  like try, and also removes the semaphore that a killed

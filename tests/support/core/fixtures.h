@@ -22,23 +22,21 @@ inline bool writeFile(const QString& path, const QByteArray& content)
     return file.open(QIODevice::WriteOnly) && file.write(content) == content.size() && file.flush();
 }
 
-// The text of a PDF as pdftotext extracts it; empty, and a warning, when it
-// finds fault with the file.
+// The text pdftotext extracts; empty, and a warning, when it finds fault with the file.
 inline QString pdfText(const QString& pdf, const QStringList& options = {"-layout"})
 {
     QProcess process;
     process.start("pdftotext", options + QStringList{pdf, "-"});
     const bool read = process.waitForFinished() && process.exitCode() == 0;
     const QByteArray complaint = process.readAllStandardError();
-    if (!read || !complaint.isEmpty()) {
-        qWarning("pdftotext %s: %s", qPrintable(pdf), complaint.constData());
-        return QString();
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
+    if (read && complaint.isEmpty())
+        return QString::fromUtf8(process.readAllStandardOutput());
+    qWarning("pdftotext %s: %s", qPrintable(pdf), complaint.constData());
+    return QString();
 }
 
-// An empty temporary working directory while it lives. In a std::optional,
-// emplace() lets the last one go before it makes the next.
+// An empty temporary working directory while it lives; std::optional::emplace()
+// lets the last one go before it makes the next.
 class WorkingDirectory : public QTemporaryDir
 {
 public:
@@ -51,16 +49,16 @@ private:
     const bool entered;
 };
 
-// Keeps the text of every message logged while it lives, off the console. One
-// at a time, made after Qt Test installs its handler (in a test or init()).
+// Keeps every message logged while it lives, off the console. One at a time,
+// made after Qt Test installs its handler (in a test or init()).
 class LogRecorder
 {
 public:
-    LogRecorder() : handlerBefore(qInstallMessageHandler(record)) { current = this; }
+    LogRecorder() : before(qInstallMessageHandler(record)) { current = this; }
     ~LogRecorder()
     {
         current = nullptr;
-        qInstallMessageHandler(handlerBefore);
+        qInstallMessageHandler(before);
     }
     Q_DISABLE_COPY(LogRecorder)
     QStringList lines;
@@ -72,7 +70,7 @@ private:
             current->lines << text;
     }
     static inline LogRecorder* current = nullptr;
-    const QtMessageHandler handlerBefore;
+    const QtMessageHandler before;
 };
 
 // The virtual meter as it leaves the factory, whatever an earlier test set.

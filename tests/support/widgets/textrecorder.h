@@ -1,9 +1,8 @@
 #pragma once
 
-// A paint device that records where text is drawn, at the resolution and page
-// size of the printer it stands in for.
+// A printer that prints nothing but keeps where each text is drawn, at its
+// own resolution and page size.
 
-#include <QPaintDevice>
 #include <QPaintEngine>
 #include <QPrinter>
 #include <QTextItem>
@@ -15,47 +14,16 @@ struct RecordedText
     qreal ascent, descent;
 };
 
-class TextRecorder : public QPaintDevice
+class TextRecorder : public QPrinter
 {
 public:
-    explicit TextRecorder(const QPrinter& printer)
-        : size(printer.pageLayout().paintRectPixels(printer.resolution()).size()),
-          dpi(printer.resolution())
-    {
-    }
-
+    using QPrinter::QPrinter;
     QList<RecordedText> items;
     QPaintEngine* paintEngine() const override { return &engine; }
 
-protected:
-    int metric(PaintDeviceMetric metric) const override
-    {
-        switch (metric) {
-        case PdmWidth:
-            return size.width();
-        case PdmHeight:
-            return size.height();
-        case PdmWidthMM:
-            return qRound(size.width() * 25.4 / dpi);
-        case PdmHeightMM:
-            return qRound(size.height() * 25.4 / dpi);
-        case PdmDepth:
-            return 32;
-        case PdmNumColors:
-            return INT_MAX;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
-            return int(devicePixelRatioFScale());
-        default:
-            return dpi; // the four resolutions
-        }
-    }
-
 private:
-    class Engine : public QPaintEngine
+    struct Engine : QPaintEngine
     {
-    public:
         explicit Engine(TextRecorder* device) : QPaintEngine(AllFeatures), device(device) {}
         bool begin(QPaintDevice*) override { return true; }
         bool end() override { return true; }
@@ -69,12 +37,7 @@ private:
                                           item.descent()};
         }
         Type type() const override { return User; }
-
-    private:
         TextRecorder* device;
     };
-
-    QSize size;
-    int dpi;
     mutable Engine engine{this};
 };

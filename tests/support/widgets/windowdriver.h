@@ -3,13 +3,11 @@
 // Drives windows as a user does: answers the modal windows that block the test
 // which opened them, and works the main window by the names of its widgets.
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <QtTest>
 #include <functional>
 #include <qwt_plot.h>
@@ -42,12 +40,9 @@ struct SeenMessage
 };
 
 // Presses the first button of the next message box, and keeps what the box said.
-class MessageBoxAnswerer
+struct MessageBoxAnswerer
 {
-public:
     SeenMessage seen;
-
-private:
     ModalHandler handler{[this](QWidget* modal) {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             handler.stop();
@@ -83,9 +78,10 @@ inline QTableWidget* table(QWidget* window, const char* name)
 inline QStringList tableColumn(QWidget* window, const char* name, int column)
 {
     QStringList texts;
-    QTableWidget* widget = table(window, name);
-    for (int row = 0; row < widget->rowCount(); ++row)
-        texts << (widget->item(row, column) ? widget->item(row, column)->text() : QString());
+    for (int row = 0; row < table(window, name)->rowCount(); ++row) {
+        const QTableWidgetItem* cell = table(window, name)->item(row, column);
+        texts << (cell ? cell->text() : QString());
+    }
     return texts;
 }
 
