@@ -4,6 +4,8 @@
 
 #include <QtTest>
 #include <csignal>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class ApplicationTest : public QObject
 {
@@ -12,6 +14,7 @@ class ApplicationTest : public QObject
     const QString mainWindow = "Solvane 1.0.2";
     QScopedPointer<QTemporaryDir> dir;
     QList<QProcess*> processes;
+    bool otherUserProbed = false; // its guard needs clearing too
 
     QProcess* start(const QString& program, const QStringList& arguments = {},
                     const QString& libraryPath = {})
@@ -30,10 +33,14 @@ class ApplicationTest : public QObject
         return process;
     }
 
-    // The first line of the guard probe (support/guardprobe.cpp).
-    QString probe(const QString& mode)
+    // The first line of the guard probe (support/guardprobe.cpp), run as this
+    // user or as "nobody".
+    QString probe(const QString& mode, bool otherUser = false)
     {
-        QProcess* process = start(qEnvironmentVariable("GUARD_PROBE"), {mode});
+        const QString guardProbe = qEnvironmentVariable("GUARD_PROBE");
+        QProcess* process = otherUser ? start("setpriv", {"--reuid=nobody", "--regid=nogroup",
+                                                          "--clear-groups", guardProbe, mode})
+                                      : start(guardProbe, {mode});
         if (mode == "hold")
             process->waitForReadyRead(10000);
         else
@@ -83,11 +90,15 @@ private slots:
                 kill(process);
         // Leave nothing behind: the probe clears what killed processes left.
         QCOMPARE(probe("clear"), QString("claimed"));
+        if (otherUserProbed)
+            QCOMPARE(probe("clear", true), QString("claimed"));
+        otherUserProbed = false;
         qDeleteAll(processes);
         processes.clear();
     }
 
     void startsAfterAClosingOrKilledInstance();
+    void guardIsPerUser();
 };
 
 // A new instance waits for one still closing (as after a language change)
@@ -132,6 +143,26 @@ void ApplicationTest::startsAfterAClosingOrKilledInstance()
     QCOMPARE(second->exitStatus(), QProcess::NormalExit);
     QCOMPARE(second->exitCode(), 0);
     QVERIFY(!second->readAllStandardError().contains("Succeeded in loading"));
+}
+
+// Another user's Solvane neither blocks this user's nor is blocked by it.
+void ApplicationTest::guardIsPerUser()
+{
+    if (::geteuid() != 0)
+        QSKIP("acting as a second user needs root");
+    if (QStandardPaths::findExecutable("setpriv").isEmpty())
+        QSKIP("setpriv is missing");
+    QVERIFY(::chmod(QFile::encodeName(dir->path()).constData(), 01777) == 0);
+    otherUserProbed = true;
+
+    QCOMPARE(probe("hold"), QString("held")); // user A
+    QProcess* first = processes.last();
+    QCOMPARE(probe("try", true), QString("claimed"));
+    QCOMPARE(probe("try"), QString("refused"));
+    kill(first); // leaves A's marker behind
+    QCOMPARE(probe("hold", true), QString("held"));
+    QCOMPARE(probe("try", true), QString("refused"));
+    QCOMPARE(probe("try"), QString("claimed")); // A's own remains are cleared, B's kept apart
 }
 
 QTEST_GUILESS_MAIN(ApplicationTest)

@@ -23,13 +23,14 @@
 
 namespace {
 
-// The bounding box of the pixels darker than mid-grey.
-QRect inkOf(const QImage& image)
+// The bounding box of the pixels darker than mid-grey, or of those that differ from `other`.
+QRect inkOf(const QImage& image, const QImage& other = {})
 {
     QRect box;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
-            if (qGray(image.pixel(x, y)) < 128)
+            if (other.isNull() ? qGray(image.pixel(x, y)) < 128
+                               : image.pixel(x, y) != other.pixel(x, y))
                 box |= QRect(x, y, 1, 1);
     return box;
 }
@@ -123,6 +124,7 @@ private slots:
     void printAsAUserDoes();
     void informationKeepsToItsRows_data();
     void informationKeepsToItsRows();
+    void hugeValuesStayInsideTheGraph();
     void oddValuesAndScriptsStayReadable();
 };
 
@@ -362,6 +364,26 @@ void ReportTest::informationKeepsToItsRows()
 // Values no number can hold do not break the PDF. Latin letters keep their own
 // glyphs (a ligature would lose "ti" when the PDF is searched), while Arabic is
 // joined: a PDF reader finds its contextual forms.
+void ReportTest::hugeValuesStayInsideTheGraph()
+{
+    QRect frame;
+    const auto graphOf = [this, &frame](const QPolygonF& data) {
+        return onImage([&](VXPainter& page) {
+            VXGraph graph;
+            graph.setAxisScale(1, 380, 780, 4);
+            graph.setAxisScale(2, 0, 70000, 7);
+            graph.setLineGraphData(data);
+            page.drawGraph(20, 40, 60, 20, &graph);
+            frame = page.drawingArea().toRect();
+        });
+    };
+    const QRect line =
+        inkOf(graphOf(QVector<QPointF>{
+                  {380, 100}, {480, 1e25}, {580, -3e38}, {680, 75000}, {730, 1e6}, {780, 500}}),
+              graphOf({}));
+    QVERIFY(!line.isEmpty() && frame.adjusted(-1, -1, 1, 1).contains(line));
+}
+
 void ReportTest::oddValuesAndScriptsStayReadable()
 {
     QStringList record = meterRecord();
