@@ -27,7 +27,9 @@ fi
 
 build=${1:-build}
 shift || true
-# SOLVANE_WERROR=ON (set by CI) turns every compiler warning into an error.
+# SOLVANE_WERROR=ON (set by CI) turns every compiler warning into an error;
+# unset, the build directory keeps what it was configured with, so that
+# switching between CI and a local run does not rebuild everything.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DSOLVANE_WERROR="${SOLVANE_WERROR:-OFF}" "$@" >/dev/null
+    ${SOLVANE_WERROR:+-DSOLVANE_WERROR="$SOLVANE_WERROR"} "$@" >/dev/null
 cmake --build "$build" -j"$(nproc)"
