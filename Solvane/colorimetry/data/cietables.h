@@ -22,3 +22,11 @@ extern const double spectralLocusY[401];
 // CIE 1931 spectrum locus, 4 decimals, 5 nm.
 extern const double spectralLocus5nmX[81];
 extern const double spectralLocus5nmY[81];
+
+// CIE S 026 α-opic action spectra, rows sc, mc, lc, rh, mel, each with peak 1,
+// 1 nm; 0 where the standard tabulates nothing.
+extern const double alphaOpicActionSpectra[5][401];
+
+// Spectral reflectance factors of the 99 colour evaluation samples of
+// ANSI/IES TM-30-20 and CIE 224:2017, 1 nm.
+extern const double colorEvaluationSamples[99][401];
