@@ -142,7 +142,18 @@ int main(int argc, char* argv[])
         "measurement record holds: illuminance, Tcp, Ra, R1 ... R15, dominant wavelength,\n"
         "x, y, u', v', X, Y, Z, duv.\n\n"
         "Observer, ratio and illuminance may also follow the file as positional arguments.\n"
-        "A malformed spectrum or argument is reported on stderr with exit code 2."));
+        "A malformed spectrum or argument is reported on stderr with exit code 2.\n\n"
+        "With --quality, the output is instead the light-quality measures, one line\n"
+        "\"name value\" each, in this order: cct_ohno duv_ohno cct_valid tm30_rf tm30_rg\n"
+        "tm30_rf_h1 ... tm30_rf_h16 tm30_rcs_h1 ... tm30_rcs_h16 tm30_rhs_h1 ... tm30_rhs_h16\n"
+        "cie2017_rf sc_irradiance mc_irradiance lc_irradiance rh_irradiance mel_irradiance\n"
+        "sc_edi mc_edi lc_edi rh_edi mel_edi sc_der mc_der lc_der rh_der mel_der ppfd pfd_blue\n"
+        "pfd_green pfd_red pfd_far_red sp_ratio peak_wavelength fwhm centroid_wavelength.\n"
+        "Units: K; irradiances W/m2; EDIs lx; photon flux densities umol/(m2 s); Rcs in\n"
+        "percent, Rhs as a fraction; wavelengths nm; cct_valid 1 when the CCT is meaningful\n"
+        "(1000 to 25000 K, |duv| <= 0.05), else 0. The absolute quantities (irradiances,\n"
+        "EDIs, photon flux densities) need a positive --illuminance and are nan without it.\n"
+        "Observer and ratio do not apply: the measures use the CIE 1931 2-degree observer."));
     parser.addHelpOption();
     parser.addOption({{QStringLiteral("o"), QStringLiteral("observer")},
                       QStringLiteral("0 for the CIE 1931 2° observer (default), 1 for the CIE "
@@ -154,6 +165,8 @@ int main(int argc, char* argv[])
     parser.addOption({{QStringLiteral("i"), QStringLiteral("illuminance")},
                       QStringLiteral("Illuminance in lux for the record text (default 0)."),
                       QStringLiteral("lux")});
+    parser.addOption({{QStringLiteral("q"), QStringLiteral("quality")},
+                      QStringLiteral("Print the light-quality measures instead of the items.")});
     parser.addPositionalArgument(QStringLiteral("spectrum"), QStringLiteral("Spectrum file."));
     parser.addPositionalArgument(QStringLiteral("observer"), QStringLiteral("As --observer."),
                                  QStringLiteral("[observer]"));
@@ -189,6 +202,13 @@ int main(int argc, char* argv[])
 
         double spectrum[measurementCount];
         readSpectrum(arguments[0], spectrum);
+
+        if (parser.isSet(QStringLiteral("quality"))) {
+            const LightQuality quality = calculateLightQuality(spectrum, measurementCount, lux);
+            for (const NamedMeasure& measure : lightQualityMeasures(quality))
+                print(measure.name.c_str(), measure.value);
+            return 0;
+        }
 
         ColorimetricResult results;
         initPlanckianTable();

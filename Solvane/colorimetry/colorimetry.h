@@ -5,5 +5,7 @@
 #include "cietables.h"
 #include "colorparameters.h"
 #include "colorrendering.h"
+#include "lightquality.h"
+#include "ohnocct.h"
 #include "spectralgrid.h"
 #include "tristimulus.h"

@@ -1,4 +1,5 @@
-// Cost of the colorimetry engine per record, and of one whole calculator run:
+// Cost of the colorimetry engine and of the light-quality measures per record,
+// and of one whole calculator run:
 //   build/bin/bench_colorimetry            (QBENCHMARK; -iterations N, -callgrind, ...)
 
 #include "colorimetry.h"
@@ -41,6 +42,21 @@ private slots:
         {
             initPlanckianTable();
             calculateColorParameters(spectra[source].constData(), measurementCount, results, 0, 1);
+        }
+    }
+
+    // Every light-quality measure of a record (TM-30 above all), once the
+    // tables that do not depend on the spectrum exist.
+    void lightQualityPerRecord_data() { perRecord_data(); }
+    void lightQualityPerRecord()
+    {
+        QFETCH(int, source);
+        calculateLightQuality(spectra[source].constData(), measurementCount, 500);
+        QBENCHMARK
+        {
+            const LightQuality quality =
+                calculateLightQuality(spectra[source].constData(), measurementCount, 500);
+            QVERIFY(quality.tm30.rf == quality.tm30.rf);
         }
     }
 
