@@ -25,8 +25,9 @@ string(REGEX REPLACE "[ \t\r\n]+" " " text "${text}")
 # that loses pages keeps the first and drops the second.
 foreach(heading
         "1 Introduction" "2 Getting started" "3 Reading the meter" "4 The measured items"
-        "5 The plots" "6 Data files" "7 The test report" "8 Languages" "9 Troubleshooting"
-        "10 The virtual meter" "Appendix A Files and locations" "Appendix B Contacting KVR")
+        "5 Light quality measures" "6 The plots" "7 Data files" "8 The test report" "9 Languages"
+        "10 Troubleshooting" "11 The virtual meter" "Appendix A Files and locations"
+        "Appendix B Contacting KVR")
     string(REGEX MATCHALL "${heading}" hits "${text}")
     list(LENGTH hits count)
     if(count LESS 2)
@@ -49,7 +50,9 @@ foreach(term
         "libTorvikUSB.so" "TORVIK_VM_RECORDS" "TORVIK_VM_RECORD_COUNT" "TORVIK_VM_DISCONNECTED"
         "TORVIK_VM_FAIL_AT" "TORVIK_VM_LATENCY_MS" "TORVIK_VM_GARBAGE"
         "sales@kvr.example.com" "https://kvr.example.com/company/contact-kvr" "+1 555 0142"
-        "Simplified Chinese" "Traditional Chinese" "file" "buttons" "Page 2 of ${pages}")
+        "Simplified Chinese" "Traditional Chinese" "file" "buttons" "Page 2 of ${pages}"
+        "α-opic" "melanopic EDI" "W·m⁻²" "µmol·m⁻²·s⁻¹" "PPFD" "TM-30-20" "CIE 224:2017"
+        "Rcs,h1" "solvane-calc --quality" "cct_valid" "mel_edi" "pfd_far_red")
     string(FIND "${text}" "${term}" at)
     if(at EQUAL -1)
         list(APPEND failures "'${term}' not found")
@@ -78,6 +81,51 @@ execute_process(COMMAND ${GENERATOR} ${WORK_DIR}/broken.md ${WORK_DIR}/out.pdf
 file(READ "${WORK_DIR}/out.pdf" kept)
 if(NOT result EQUAL 2 OR NOT errors MATCHES "missing.png" OR NOT kept STREQUAL "earlier")
     list(APPEND failures "missing picture: exit ${result}, output '${kept}', errors: ${errors}")
+endif()
+
+# A code box that fits on a page stays on one page, wherever the text before
+# it ends: boxes after a growing number of paragraphs meet the page breaks at
+# every height.
+set(boxes "# Title\n\n# Chapter\n\n")
+foreach(box RANGE 1 12)
+    foreach(filler RANGE 1 ${box})
+        string(APPEND boxes "Paragraph ${filler} before box ${box}.\n\n")
+    endforeach()
+    string(APPEND boxes "The output:\n\n```\nfirst-of-box-${box}\n")
+    foreach(line RANGE 1 20)
+        string(APPEND boxes "line ${line}\n")
+    endforeach()
+    string(APPEND boxes "last-of-box-${box}\n```\n\n")
+endforeach()
+file(WRITE "${WORK_DIR}/boxes.md" "${boxes}")
+execute_process(COMMAND ${GENERATOR} ${WORK_DIR}/boxes.md ${WORK_DIR}/boxes.pdf
+    RESULT_VARIABLE result ERROR_VARIABLE errors)
+if(NOT result EQUAL 0)
+    list(APPEND failures "code boxes: exit ${result}, errors: ${errors}")
+else()
+    execute_process(COMMAND ${PDFTOTEXT} -enc UTF-8 ${WORK_DIR}/boxes.pdf -
+        OUTPUT_VARIABLE boxText COMMAND_ERROR_IS_FATAL ANY)
+    # pdftotext ends each page with a form feed.
+    string(ASCII 12 formFeed)
+    string(REPLACE "${formFeed}" ";" boxPages "${boxText}")
+    foreach(box RANGE 1 12)
+        set(firstPage "")
+        set(lastPage "")
+        set(index 0)
+        foreach(pageText IN LISTS boxPages)
+            if(pageText MATCHES "first-of-box-${box}\n")
+                set(firstPage ${index})
+            endif()
+            if(pageText MATCHES "last-of-box-${box}\n")
+                set(lastPage ${index})
+            endif()
+            math(EXPR index "${index} + 1")
+        endforeach()
+        if(firstPage STREQUAL "" OR NOT firstPage STREQUAL lastPage)
+            list(APPEND failures
+                "code box ${box} runs from page '${firstPage}' to page '${lastPage}'")
+        endif()
+    endforeach()
 endif()
 
 if(failures)

@@ -203,6 +203,7 @@ private:
     void relayout();
     int pageOf(const QTextBlock& block) const;
     bool keepsWithNext(const QTextBlock& block) const;
+    bool splitCodeBox(const QTextBlock& block) const;
     void drawFooter(QPainter* painter, int pageIndex, int pageCount) const;
 
     QTextDocument document;
@@ -581,18 +582,34 @@ bool Manual::keepsWithNext(const QTextBlock& block) const
     return level == 0 && !block.textList() && block.text().trimmed().endsWith(QLatin1Char(':'));
 }
 
+// Whether this is the first line of a code box that runs over a page break
+// although it would fit on one page.
+bool Manual::splitCodeBox(const QTextBlock& block) const
+{
+    if (!inCodeFrame(block))
+        return false;
+    QTextFrame* frame = QTextCursor(block).currentFrame();
+    if (frame->firstCursorPosition().block() != block)
+        return false;
+    const qreal height = document.documentLayout()->frameBoundingRect(frame).height();
+    const bool fits = height < page.size.height() - page.top - page.bottom;
+    return fits && pageOf(block) != pageOf(frame->lastCursorPosition().block());
+}
+
 void Manual::paginate()
 {
     // What has been parted from its successor goes to the next page, together
     // with whatever is kept with it in turn: a heading and the sentence it
-    // introduces go along with the table after it. A chain that starts a page
-    // already stays as it is.
+    // introduces go along with the table after it. A code box that fits on a
+    // page is not broken up, and goes with the sentence that announces it. A
+    // chain that starts a page already stays as it is.
     relayout();
     for (int moves = 0; moves < 200; ++moves) {
         QTextBlock start;
         for (QTextBlock block = document.begin(); block.isValid() && !start.isValid();
              block = block.next()) {
-            if (!keepsWithNext(block) || pageOf(block) == pageOf(nextShown(block)))
+            const bool parted = keepsWithNext(block) && pageOf(block) != pageOf(nextShown(block));
+            if (!parted && !splitCodeBox(block))
                 continue;
             start = block;
             for (QTextBlock before = previousShown(start);
@@ -605,9 +622,17 @@ void Manual::paginate()
         }
         if (!start.isValid())
             break;
-        QTextBlockFormat format = start.blockFormat();
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        setBlockFormat(start, format);
+        if (inCodeFrame(start)) {
+            // The break goes before the box, so that its frame moves with it.
+            QTextFrame* frame = QTextCursor(start).currentFrame();
+            QTextFrameFormat format = frame->frameFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            frame->setFrameFormat(format);
+        } else {
+            QTextBlockFormat format = start.blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            setBlockFormat(start, format);
+        }
         relayout();
     }
 
