@@ -6,9 +6,12 @@
 Runs the calculator on a set of spectra (synthetic ones and the virtual meter's
 light sources) for both observers, compares all 26 slots and the 27 record
 texts with the reference, checks the light sources against their labels, and
-feeds it malformed spectrum files. Known colorimetric facts are checked on the
-engine itself (tst_colorimetry), so the two cannot share a misreading
-unnoticed. Exit status 0 when everything agrees, 1 otherwise.
+feeds it malformed spectrum files. It compares `--quality` on the same spectra
+(two of them also without an illuminance) item by item with
+lightquality_reference, itself first held to the method's check values; TM-30
+only for being determined exactly when T_cp is. Known colorimetric facts are
+checked on the engine itself (tst_colorimetry), so the two cannot share a
+misreading unnoticed. Exit status 0 when everything agrees, 1 otherwise.
 """
 
 import argparse
@@ -22,6 +25,7 @@ import tempfile
 sys.dont_write_bytecode = True  # keep the source tree clean when run by CTest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import colorimetry_reference as ref  # noqa: E402
+import lightquality_reference as lq  # noqa: E402
 
 DEFAULT_DATA = os.path.join(os.path.dirname(os.path.abspath(__file__)),
                             "..", "..", "Solvane", "colorimetry", "data")
@@ -33,6 +37,25 @@ UNDETERMINED = {"all-zero", "zero-sum-480-516nm", "equal-energy-1e306"}
 REL_TOL = 1e-9
 ABS_TOL = 1e-12
 
+# Light-quality items compared to a tolerance of their own, or exactly.
+QUALITY_TOLERANCE = {"cct_ohno": 1.0, "duv_ohno": 2e-5}
+QUALITY_EXACT = {"cct_valid", "peak_wavelength"}
+# Its sums overflow unless scaled first: the calculator may call it undetermined.
+OVERFLOWING = "equal-energy-1e306"
+WITHOUT_ILLUMINANCE = ("planck-2856K", "meter-00")
+
+# The method's check values (T_cp, Duv or None when not white; items at 500 lx)
+# of sums of g(c, σ)(λ) = exp(−½((λ − c)/σ)²), given as (weight, c, σ).
+METHOD_CHECKS = [
+    ("triband", [(1.0, 450, 10), (1.2, 540, 20), (1.5, 610, 15)], 3999.5, 0.00701,
+     {"sc_edi": 256.63, "mc_edi": 431.88, "lc_edi": 490.85, "rh_edi": 313.66,
+      "mel_edi": 257.48, "ppfd": 5.874}),
+    ("pc_white", [(1.0, 452, 9), (2.2, 560, 55), (0.6, 640, 30)], 4201.6, 0.02243,
+     {"mel_edi": 287.75, "ppfd": 6.347}),
+    ("royal_red", [(1.0, 450, 9), (1.4, 660, 10)], None, None,
+     {"mel_edi": 2049.25, "ppfd": 60.623}),
+]
+
 # Record entries 3..28 in slot order, with their decimals; entry 2 is the illuminance.
 RECORD_SLOTS = [(4, 2), (10, 2)] + [(s, 2) for s in range(11, 26)] + [
     (9, 2), (0, 4), (1, 4), (2, 4), (3, 4), (6, 2), (7, 2), (8, 2), (5, 4)]
@@ -41,7 +64,7 @@ RECORD_SLOTS = [(4, 2), (10, 2)] + [(s, 2) for s in range(11, 26)] + [
 class Report:
     def __init__(self):
         self.passed = 0
-        self.slot_rows = []   # (spectrum, observer, slot, calc, reference)
+        self.slot_rows = []   # (spectrum, run, item, calc, reference)
         self.messages = []
 
     def check(self, ok, message):
@@ -143,6 +166,13 @@ def spectrum_text(values, form):
     return "".join(text(v) + "\n" for v in values)
 
 
+def write_spectrum(tmp, n, values, form):
+    path = os.path.join(tmp, "spectrum%02d.txt" % n)
+    with open(path, "w") as handle:
+        handle.write(spectrum_text(values, form))
+    return path
+
+
 # ---------------------------------------------------------------- calculator runs
 
 def parse_output(stdout, report, where):
@@ -150,8 +180,13 @@ def parse_output(stdout, report, where):
     lines = stdout.splitlines()
     if not report.check(len(lines) == 53, "%s: %d output lines, expected 53" % (where, len(lines))):
         return None, None
+    return parse_values(ref.SLOT_NAMES, lines[:26], report, where), lines[26:]
+
+
+def parse_values(names, lines, report, where):
+    """Values of lines 'name <%.17g value>', NaN for each line (reported) that is not."""
     values, ok = [], True
-    for name, line in zip(ref.SLOT_NAMES, lines[:26]):
+    for name, line in zip(names, lines):
         parts = line.split()
         try:
             value = float(parts[1]) if len(parts) == 2 and parts[0] == name else None
@@ -163,7 +198,7 @@ def parse_output(stdout, report, where):
         values.append(value)
     if ok:
         report.passed += 1
-    return values, lines[26:]
+    return values
 
 
 def check_texts(texts, values, illuminance, report, where):
@@ -173,20 +208,21 @@ def check_texts(texts, values, illuminance, report, where):
     report.check(not bad, "%s: record texts differ (entry, calc, expected): %r" % (where, bad))
 
 
-def run_calc(calc, observer, ratio, illuminance, path):
+def run_tool(arguments):
     try:
-        return subprocess.run([calc, "--observer", str(observer), "--ratio", ratio,
-                               "--illuminance", illuminance, path],
-                              capture_output=True, text=True, timeout=120)
+        return subprocess.run(arguments, capture_output=True, text=True, timeout=120)
     except subprocess.TimeoutExpired:
-        return subprocess.CompletedProcess([calc], -1, "", "timed out after 120 s")
+        return subprocess.CompletedProcess(arguments, -1, "", "timed out after 120 s")
+
+
+def run_calc(calc, observer, ratio, illuminance, path):
+    return run_tool([calc, "--observer", str(observer), "--ratio", ratio,
+                     "--illuminance", illuminance, path])
 
 
 def check_calculator(calc, cases, tables, tmp, report):
     for n, (name, spectrum, ratio, illuminance, form) in enumerate(cases):
-        path = os.path.join(tmp, "spectrum%02d.txt" % n)
-        with open(path, "w") as handle:
-            handle.write(spectrum_text(spectrum, form))
+        path = write_spectrum(tmp, n, spectrum, form)
         by_observer = {}
         for observer in (0, 1):
             where = "%s, observer %d" % (name, observer)
@@ -209,7 +245,8 @@ def check_calculator(calc, cases, tables, tmp, report):
                 if same_value(a, b, slot in EXACT_SLOTS):
                     report.passed += 1
                 else:
-                    report.slot_rows.append((name, observer, slot, a, b))
+                    report.slot_rows.append((name, "obs %d" % observer, "%d %s"
+                                             % (slot, ref.SLOT_NAMES[slot]), a, b))
             by_observer[observer] = values
         if len(by_observer) == 2:
             # Only u' and v' follow the observer; the rest must be bit-identical.
@@ -233,6 +270,58 @@ def check_label(name, values, report):
     if cct is not None:
         report.check(abs(values[4] - cct) <= 0.02 * cct and abs(values[5]) < 0.006,
                      "%s: CCT %g K, duv %.4f" % (name, values[4], values[5]))
+
+
+def check_reference(qtables, report):
+    """The light-quality reference against the method's own check values."""
+    for name, terms, cct, duv, at_500lx in METHOD_CHECKS:
+        spectrum = [math.fsum(w * math.exp(-0.5 * ((380 + i - c) / s) ** 2) for w, c, s in terms)
+                    for i in range(401)]
+        q = lq.quality(spectrum, 500, qtables)
+        if cct is None:
+            ok = q["cct_valid"] == 0
+        else:
+            ok = q["cct_valid"] == 1 and abs(q["cct_ohno"] - cct) <= 1 \
+                and abs(q["duv_ohno"] - duv) <= 1e-4
+        report.check(ok, "reference, %s: T_cp %.2f K, Duv %.5f, valid %g"
+                     % (name, q["cct_ohno"], q["duv_ohno"], q["cct_valid"]))
+        off = {item: q[item] for item, value in at_500lx.items()
+               if not abs(q[item] - value) <= 1e-4 * value}
+        report.check(not off, "reference, %s at 500 lx: %r" % (name, off))
+
+
+def check_quality(calc, cases, qtables, tmp, report):
+    for n, (name, spectrum, _, illuminance, form) in enumerate(cases):
+        path = write_spectrum(tmp, n, spectrum, form)
+        for lux in [illuminance] + ([None] if name.startswith(WITHOUT_ILLUMINANCE) else []):
+            option = ["--illuminance", lux] if lux else []
+            where = " ".join([name + ", --quality"] + option)
+            done = run_tool([calc, "--quality"] + option + [path])
+            if "Unknown option 'quality'" in done.stderr:
+                report.check(False, "%s has no light-quality measures (%s): no --quality checks"
+                             % (calc, done.stderr.strip()))
+                return
+            lines = done.stdout.splitlines()
+            if not report.check(done.returncode == 0 and len(lines) == len(lq.NAMES),
+                                "%s: exit code %d, %d output lines (expected %d), stderr %r"
+                                % (where, done.returncode, len(lines), len(lq.NAMES),
+                                   done.stderr.strip())):
+                continue
+            values = dict(zip(lq.NAMES, parse_values(lq.NAMES, lines, report, where)))
+            for item, b in lq.quality(spectrum, lux, qtables).items():
+                a = values[item]
+                if (same_value(a, b, item in QUALITY_EXACT)
+                        or abs(a - b) <= QUALITY_TOLERANCE.get(item, -1)
+                        or (name == OVERFLOWING and math.isnan(a))):
+                    report.passed += 1
+                else:
+                    report.slot_rows.append((name, "lux " + lux if lux else "no lux", item, a, b))
+            # TM-30 needs T_cp and some light; then it is a number, else undetermined.
+            determined = math.isfinite(values["cct_ohno"]) and any(spectrum)
+            wrong = [item for item in lq.TM30_NAMES if not (
+                math.isfinite(values[item]) if determined else math.isnan(values[item]))]
+            report.check(not wrong, "%s: TM-30 items %r should be %s"
+                         % (where, wrong, "finite" if determined else "nan"))
 
 
 def check_malformed(calc, tmp, report):
@@ -262,10 +351,9 @@ def print_failures(report):
     for message in report.messages:
         print("FAIL " + message)
     if report.slot_rows:
-        header = ("spectrum", "obs", "slot", "calc", "reference", "rel.diff")
-        rows = [(name, str(obs), "%d %s" % (slot, ref.SLOT_NAMES[slot]), "%.17g" % a,
-                 "%.17g" % b, relative_difference(a, b))
-                for name, obs, slot, a, b in report.slot_rows]
+        header = ("spectrum", "run", "item", "calc", "reference", "rel.diff")
+        rows = [(name, run, item, "%.17g" % a, "%.17g" % b, relative_difference(a, b))
+                for name, run, item, a, b in report.slot_rows]
         widths = [max(len(r[c]) for r in rows + [header]) for c in range(len(header))]
         for row in [header] + rows:
             print("  ".join(cell.ljust(w) for cell, w in zip(row, widths)).rstrip())
@@ -279,7 +367,9 @@ def main():
     args = parser.parse_args()
 
     tables = ref.load_tables(args.data)
+    qtables = lq.Tables(args.data)
     report = Report()
+    check_reference(qtables, report)
 
     cases = synthetic_cases(tables)
     if args.records_tool:
@@ -290,6 +380,7 @@ def main():
     if report.check(os.access(args.calc, os.X_OK), "no executable %s" % args.calc):
         with tempfile.TemporaryDirectory(prefix="solvane-crosscheck-") as tmp:
             check_calculator(args.calc, cases, tables, tmp, report)
+            check_quality(args.calc, cases, qtables, tmp, report)
             check_malformed(args.calc, tmp, report)
 
     print_failures(report)
