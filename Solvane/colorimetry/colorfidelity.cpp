@@ -4,6 +4,7 @@
 #include "cietables.h"
 #include "colorrendering.h"
 #include "spectralgrid.h"
+#include "spectralmeasures.h"
 
 #include <algorithm>
 #include <cmath>
@@ -20,14 +21,6 @@ constexpr double daylightAbove = 5000;
 double fidelity(double deltaE)
 {
     return 10 * std::log(std::exp((100 - 6.73 * deltaE) / 10) + 1);
-}
-
-double photopicY(const double* S)
-{
-    double Y = 0;
-    for (int k = 0; k < measurementCount; ++k)
-        Y += S[k] * cmf2Deg[1][k];
-    return Y;
 }
 
 // The samples' CAM02-UCS colours under a light scaled to Y10 = 100, which is
@@ -95,8 +88,8 @@ void colorFidelityReference(double T, double* spectrum)
     double planckian[measurementCount];
     planckianSpectrum(T, measurementCount, planckian);
     const double m = (T - planckianBelow) / (daylightAbove - planckianBelow);
-    const double planckianScale = (1 - m) * 100 / photopicY(planckian);
-    const double daylightScale = m * 100 / photopicY(spectrum);
+    const double planckianScale = (1 - m) * 100 / photopicSum(planckian);
+    const double daylightScale = m * 100 / photopicSum(spectrum);
     for (int k = 0; k < measurementCount; ++k)
         spectrum[k] = planckianScale * planckian[k] + daylightScale * spectrum[k];
 }

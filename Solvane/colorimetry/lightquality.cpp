@@ -26,15 +26,32 @@ LightQuality undeterminedQuality()
 
 } // namespace
 
-LightQuality calculateLightQuality(const double* S, int count, double illuminance)
+LightQuality calculateLightQuality(const double* spectrum, int count, double illuminance)
 {
     LightQuality q = undeterminedQuality();
-    if (count < measurementCount ||
-        !std::all_of(S, S + measurementCount, [](double value) { return std::isfinite(value); }))
+    if (count < measurementCount)
         return q;
+    // Every measure is independent of the spectrum's scale (the absolute ones
+    // through the illuminance), so the largest sample is taken as 1: sums of
+    // counts near the largest double then cannot overflow.
+    double largest = 0;
+    for (int k = 0; k < measurementCount; ++k) {
+        if (!std::isfinite(spectrum[k]))
+            return q;
+        largest = std::max(largest, std::abs(spectrum[k]));
+    }
+    if (largest == 0)
+        return q;
+    double S[measurementCount];
+    for (int k = 0; k < measurementCount; ++k)
+        S[k] = spectrum[k] / largest;
 
+    q.shape = spectralShape(S);
     double u, v;
     spectrumUV(S, &u, &v);
+    // Light with no photopic content has no colour temperature either.
+    if (!(photopicSum(S) > 0))
+        return q;
     const NearestPlanckian nearest = nearestPlanckian(u, v);
     q.cct = nearest.cct;
     q.duv = nearest.duv;
@@ -50,7 +67,6 @@ LightQuality calculateLightQuality(const double* S, int count, double illuminanc
     q.ppfd = photonFluxDensity(S, scale, 400, 700);
     q.pfdFarRed = photonFluxDensity(S, scale, 701, 780);
     q.spRatio = scotopicPhotopicRatio(S);
-    q.shape = spectralShape(S);
     return q;
 }
 

@@ -26,8 +26,10 @@ struct LightQuality
 };
 
 // spectrum: count samples from 380 nm in 1-nm steps, of which the first 401
-// are used; fewer, or any sample not finite, leave everything undetermined.
-// illuminance: the record's lux; the absolute quantities need it positive.
+// are used; fewer, any sample not finite, or all zero leave everything
+// undetermined, and a spectrum whose photopic sum is not positive everything
+// but its shape. illuminance: the record's lux; the absolute quantities need
+// it positive.
 LightQuality calculateLightQuality(const double* spectrum, int count, double illuminance);
 
 // The measures by name, in the order and with the names the calculator prints

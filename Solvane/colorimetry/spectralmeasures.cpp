@@ -22,12 +22,12 @@ double weightedSum(const double* spectrum, const double* weight)
     return sum;
 }
 
+} // namespace
+
 double photopicSum(const double* spectrum)
 {
     return weightedSum(spectrum, cmf2Deg[1]);
 }
-
-} // namespace
 
 const double alphaOpicEfficacyD65[alphaOpicCount] = {0.8173e-3, 1.4558e-3, 1.6289e-3, 1.4497e-3,
                                                      1.3262e-3};
@@ -35,7 +35,7 @@ const double alphaOpicEfficacyD65[alphaOpicCount] = {0.8173e-3, 1.4558e-3, 1.628
 double absoluteScale(const double* spectrum, double illuminance)
 {
     const double photopic = photopicSum(spectrum);
-    if (!(illuminance > 0) || !std::isfinite(illuminance) || !(photopic != 0))
+    if (!(illuminance > 0) || !std::isfinite(illuminance) || !(photopic > 0))
         return undetermined;
     return illuminance / (maximumLuminousEfficacy * photopic);
 }
@@ -48,7 +48,7 @@ void alphaOpicQuantities(const double* spectrum, double scale, double* irradianc
         const double sum = weightedSum(spectrum, alphaOpicActionSpectra[a]);
         irradiance[a] = scale * sum;
         edi[a] = irradiance[a] / alphaOpicEfficacyD65[a];
-        der[a] = photopic != 0 ? sum / (photopic * alphaOpicEfficacyD65[a]) : undetermined;
+        der[a] = photopic > 0 ? sum / (photopic * alphaOpicEfficacyD65[a]) : undetermined;
     }
 }
 
@@ -63,7 +63,7 @@ double photonFluxDensity(const double* spectrum, double scale, int firstBandNm, 
 double scotopicPhotopicRatio(const double* spectrum)
 {
     const double photopic = photopicSum(spectrum);
-    if (photopic == 0)
+    if (!(photopic > 0))
         return undetermined;
     return 1700 * weightedSum(spectrum, alphaOpicActionSpectra[AlphaRhodopic]) /
            (maximumLuminousEfficacy * photopic);
@@ -95,5 +95,5 @@ SpectralShape spectralShape(const double* S)
     const double leftEdge = left > 0 ? crossing(left, left - 1) : 0;
     const double rightEdge =
         right + 1 < measurementCount ? crossing(right, right + 1) : measurementCount - 1;
-    return {double(firstNm + peak), rightEdge - leftEdge, sum != 0 ? moment / sum : undetermined};
+    return {double(firstNm + peak), rightEdge - leftEdge, sum > 0 ? moment / sum : undetermined};
 }

@@ -19,9 +19,13 @@ enum AlphaOpic
 // α-opic efficacy of luminous radiation of CIE D65, W/lm (CIE S 026).
 extern const double alphaOpicEfficacyD65[alphaOpicCount];
 
+// Σ S·ȳ of the 2° observer, no step factor.
+double photopicSum(const double* spectrum);
+
 // k of E(λ) = k·S(λ) in W·m⁻²·nm⁻¹, so that the spectrum's photopic
 // illuminance is the measured one; NaN when the illuminance is not a positive
-// finite number or the spectrum has no photopic content.
+// finite number or the spectrum's photopic sum is not positive. Without
+// photopic content there are no ratios to it either (DER, S/P).
 double absoluteScale(const double* spectrum, double illuminance);
 
 // α-opic irradiance (W·m⁻²) and equivalent daylight illuminance (lx) need the
@@ -37,7 +41,8 @@ double scotopicPhotopicRatio(const double* spectrum);
 
 // Wavelength of the largest sample (the shortest on ties), the full width of
 // the contiguous run at half of it (edges interpolated linearly, a range end
-// where the run reaches it) and Σ λS / Σ S, in nm; NaN without a positive peak.
+// where the run reaches it) and Σ λS / Σ S, in nm; NaN without a positive peak
+// (the centroid: without a positive Σ S).
 struct SpectralShape
 {
     double peak, fwhm, centroid;
