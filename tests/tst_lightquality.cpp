@@ -137,6 +137,9 @@ private slots:
         Spectrum d65(measurementCount);
         daylightSpectrum(6504, d65.data());
         const LightQuality daylight = quality(d65, 1000);
+        // Above 5000 K the reference is CIE daylight: D65 is nearly its own.
+        EXPECT_NEAR(daylight.tm30.rf, 100, 0.1);
+        EXPECT_NEAR(daylight.tm30.rg, 100, 0.1);
         for (int a = 0; a < alphaOpicCount; ++a) {
             EXPECT_NEAR(daylight.der[a], 1, 1e-3);
             EXPECT_NEAR(daylight.edi[a], 1000, 1);
