@@ -2,6 +2,7 @@
 
 #include "cietables.h"
 #include "spectralgrid.h"
+#include "tristimulus.h"
 
 #include <algorithm>
 #include <cmath>
@@ -64,10 +65,9 @@ void spectrumUV(const double* S, double* u, double* v)
         Y += S[k] * cmf2Deg[1][k];
         Z += S[k] * cmf2Deg[2][k];
     }
-    const double d = X + 15 * Y + 3 * Z;
-    const bool determined = d != 0 && std::isfinite(d);
-    *u = determined ? 4 * X / d : undetermined;
-    *v = determined ? 6 * Y / d : undetermined;
+    chromaticityUV(X, Y, Z, u, v);
+    if (!std::isfinite(*u) || !std::isfinite(*v))
+        *u = *v = undetermined;
 }
 
 void planckianUV(double T, double* u, double* v)
@@ -88,9 +88,12 @@ NearestPlanckian nearestPlanckian(double u, double v)
         return (u - p.u) * (u - p.u) + (v - p.v) * (v - p.v);
     };
     size_t nearest = 0;
+    double nearestDistance = distance(locus[0]);
     for (size_t k = 1; k < locus.size(); ++k)
-        if (distance(locus[k]) < distance(locus[nearest]))
+        if (const double d = distance(locus[k]); d < nearestDistance) {
             nearest = k;
+            nearestDistance = d;
+        }
 
     // Squared distance is smooth through its minimum even on the locus, where
     // the distance itself has a kink; successive parabolas close in on it. The
