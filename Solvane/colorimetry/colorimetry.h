@@ -5,6 +5,7 @@
 #include "cietables.h"
 #include "colorparameters.h"
 #include "colorrendering.h"
+#include "huebincolours.h"
 #include "lightquality.h"
 #include "ohnocct.h"
 #include "spectralgrid.h"
