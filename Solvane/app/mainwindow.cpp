@@ -2,12 +2,14 @@
 #include "ui_mainwindow.h"
 
 #include "AboutDialog.h"
+#include "LightQualityDialog.h"
 #include "LuxEngine.h"
 #include "TKIOStream.h"
 #include "colorimetry.h"
 #include "languagesettings.h"
 #include "measurementrecord.h"
 #include "printinfo.h"
+#include "recordquality.h"
 #include "resources.h"
 #include "testreport.h"
 #include "windowstyles.h"
@@ -102,6 +104,7 @@ void MainWindow::initializeWidgets()
     ui->btn_open->setStyleSheet(commandButton("open.png", true));
     ui->btn_print->setStyleSheet(commandButton("print.png", true));
     ui->btn_about->setStyleSheet(commandButton("about.png", false));
+    ui->btn_quality->setStyleSheet(commandButton("quality.png", false));
     ui->btn_help->setStyleSheet(commandButton("help.png", false));
     ui->btn_contact->setStyleSheet(commandButton("homepage.png", false));
     ui->btn_readData->setStyleSheet(headerButton("rgb(157,166,187)", "rgb(187,197,222)"));
@@ -399,6 +402,7 @@ void MainWindow::on_tableWidget_storedData_cellClicked(int row, int column)
     currentDataOrdinal = row;
     updateTestItemTable(ui->tableWidget_itemData, dataList.at(row));
     updateIntensityTable(ui->tableWidget_intensityData, dataList.at(row));
+    showQuality();
 }
 
 // The panels as at start: a record no longer in the list is not shown.
@@ -414,6 +418,7 @@ void MainWindow::showNoRecord()
     spectroCurve->detach();
     spectroCurve->setSamples(QVector<QPointF>());
     ui->qwtPlot->replot();
+    showQuality();
 }
 
 void MainWindow::updateStoredItemTable(QTableWidget* table, QList<QStringList> data)
@@ -492,25 +497,28 @@ void MainWindow::updateIntensityTable(QTableWidget* table, QStringList data)
     }
 }
 
-void MainWindow::on_btn_export_clicked()
+QList<QStringList> MainWindow::selectedRecords() const
 {
-    const QList<QTableWidgetItem*> selected = ui->tableWidget_storedData->selectedItems();
-    if (selected.isEmpty()) {
-        QMessageBox::warning(this, tr("Error"), tr("No item is selected"), QMessageBox::Ok);
-        return;
-    }
-    // Rows are selected whole: each row once, in the order the selection names them.
-    QList<QStringList> exported;
+    QList<QStringList> records;
     QSet<int> taken;
-    for (const QTableWidgetItem* item : selected) {
+    for (const QTableWidgetItem* item : ui->tableWidget_storedData->selectedItems()) {
         const int row = item->row();
         if (taken.contains(row) || row >= dataList.size())
             continue;
         taken.insert(row);
         qDebug() << "export:" << row;
-        exported << dataList.at(row);
+        records << dataList.at(row);
     }
+    return records;
+}
 
+void MainWindow::on_btn_export_clicked()
+{
+    const QList<QStringList> exported = selectedRecords();
+    if (exported.isEmpty()) {
+        QMessageBox::warning(this, tr("Error"), tr("No item is selected"), QMessageBox::Ok);
+        return;
+    }
     const QString path = chooseFile(this, FileDialog::Save, tr("Save file"),
                                     QStringLiteral("Solvane Data"), tr("Data file(*.csv)"));
     if (path.isEmpty())
@@ -522,6 +530,37 @@ void MainWindow::on_btn_export_clicked()
                              QMessageBox::Ok);
     else
         QMessageBox::warning(this, tr("Failure"), tr("Fail to export data"), QMessageBox::Ok);
+}
+
+// The light-quality measures of the selected records, one line each, written
+// as safely as the data export.
+void MainWindow::exportLightQuality()
+{
+    QWidget* parent = qualityDialog ? static_cast<QWidget*>(qualityDialog) : this;
+    const QList<QStringList> selected = selectedRecords();
+    if (selected.isEmpty()) {
+        QMessageBox::warning(parent, tr("Error"), tr("No item is selected"), QMessageBox::Ok);
+        return;
+    }
+    const QString path =
+        chooseFile(parent, FileDialog::Save, tr("Save file"),
+                   QStringLiteral("Solvane Light Quality"), tr("Data file(*.csv)"));
+    if (path.isEmpty())
+        return;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QList<QStringList> lines;
+    lines.reserve(selected.size());
+    for (const QStringList& record : selected)
+        lines << RecordQuality::exportLine(record, RecordQuality::evaluate(record));
+    TKIOStream stream;
+    stream.setFileDirectory(path);
+    const bool written = stream.writeSolvaneData(RecordQuality::exportHeader(), lines);
+    QApplication::restoreOverrideCursor();
+    if (written)
+        QMessageBox::warning(parent, tr("Successful"), tr("Succeeded in exporting data"),
+                             QMessageBox::Ok);
+    else
+        QMessageBox::warning(parent, tr("Failure"), tr("Fail to export data"), QMessageBox::Ok);
 }
 
 // The records shown stay until a file has been read in full.
@@ -677,6 +716,27 @@ void MainWindow::on_btn_about_clicked()
 {
     AboutDialog about(nullptr);
     about.exec();
+}
+
+// One window, kept while the main window lives; it follows the record shown
+// while it is open.
+void MainWindow::on_btn_quality_clicked()
+{
+    if (!qualityDialog) {
+        qualityDialog = new LightQualityDialog(this);
+        connect(qualityDialog, &LightQualityDialog::exportRequested, this,
+                &MainWindow::exportLightQuality);
+    }
+    qualityDialog->showRecord(selectedRecord());
+    qualityDialog->show();
+    qualityDialog->raise();
+    qualityDialog->activateWindow();
+}
+
+void MainWindow::showQuality()
+{
+    if (qualityDialog && qualityDialog->isVisible())
+        qualityDialog->showRecord(selectedRecord());
 }
 
 // The observer is read when a read-out starts; changing it changes nothing shown.

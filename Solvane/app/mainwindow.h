@@ -8,6 +8,7 @@
 
 #include <functional>
 
+class LightQualityDialog;
 class LuxEngine;
 class QPrinter;
 class QTableWidget;
@@ -62,6 +63,7 @@ private slots:
     void on_btn_help_clicked();
     void on_btn_contact_clicked();
     void on_btn_about_clicked();
+    void on_btn_quality_clicked();
     void on_btn_readData_clicked();
     void on_btn_export_clicked();
     void on_tableWidget_storedData_cellClicked(int row, int column);
@@ -95,6 +97,10 @@ private:
     const QStringList* selectedRecord() const;
     void showNoRecord();
     void checkPdfOutput(QPrinter* printer, bool painted);
+    // The selected rows' records, each once, in the order the selection names them.
+    QList<QStringList> selectedRecords() const;
+    void exportLightQuality();
+    void showQuality();
 
     Ui::MainWindow* ui;
     LuxEngine* luxEngine;
@@ -104,6 +110,7 @@ private:
     UrlOpener openUrl;
     ProcessStarter startProcess;
     PrintSettingDlg printSettingDlg;
+    LightQualityDialog* qualityDialog = nullptr; // made when first opened
     int currentDataOrdinal;
     int runningLanguage; // the language this instance started in
     bool isPdf = false;
