@@ -99,6 +99,10 @@ void paintColorVectorGraphic(QPainter* painter, const QRectF& rect, const ColorF
         return;
     }
 
+    // Arrows of a light far from white may leave the graphic; they end at its edge.
+    QPainterPath disc;
+    disc.addEllipse(centre, outer, outer);
+    painter->setClipPath(disc, Qt::IntersectClip);
     QPolygonF reference, test;
     for (int j = 0; j < hueBinCount; ++j) {
         const double length = std::hypot(tm30.referenceA[j], tm30.referenceB[j]);

@@ -37,6 +37,181 @@
     </message>
 </context>
 <context>
+    <name>LightQualityDialog</name>
+    <message>
+        <source>Light quality</source>
+        <translation>Light quality</translation>
+    </message>
+    <message>
+        <source>No data selected</source>
+        <translation>No data selected</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>Colour rendition (ANSI/IES TM-30-20)</source>
+        <translation>Colour rendition (ANSI/IES TM-30-20)</translation>
+    </message>
+    <message>
+        <source>Rf</source>
+        <translation>Rf</translation>
+    </message>
+    <message>
+        <source>Rg</source>
+        <translation>Rg</translation>
+    </message>
+    <message>
+        <source>CIE 2017 Rf</source>
+        <translation>CIE 2017 Rf</translation>
+    </message>
+    <message>
+        <source>Colour temperature</source>
+        <translation>Colour temperature</translation>
+    </message>
+    <message>
+        <source>T&lt;sub&gt;cp&lt;/sub&gt;</source>
+        <translation>T&lt;sub&gt;cp&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>D&lt;sub&gt;uv&lt;/sub&gt;</source>
+        <translation>D&lt;sub&gt;uv&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Circadian (CIE S 026)</source>
+        <translation>Circadian (CIE S 026)</translation>
+    </message>
+    <message>
+        <source>Melanopic EDI</source>
+        <translation>Melanopic EDI</translation>
+    </message>
+    <message>
+        <source>Melanopic DER</source>
+        <translation>Melanopic DER</translation>
+    </message>
+    <message>
+        <source>Plants</source>
+        <translation>Plants</translation>
+    </message>
+    <message>
+        <source>PPFD</source>
+        <translation>PPFD</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Peak</translation>
+    </message>
+    <message>
+        <source>FWHM</source>
+        <translation>FWHM</translation>
+    </message>
+    <message>
+        <source>Centroid</source>
+        <translation>Centroid</translation>
+    </message>
+    <message>
+        <source>S/P</source>
+        <translation>S/P</translation>
+    </message>
+    <message>
+        <source>Local fidelity Rf,h</source>
+        <translation>Local fidelity Rf,h</translation>
+    </message>
+    <message>
+        <source>Local chroma shift Rcs,h (%)</source>
+        <translation>Local chroma shift Rcs,h (%)</translation>
+    </message>
+    <message>
+        <source>Photon flux density by band (µmol·m⁻²·s⁻¹)</source>
+        <translation>Photon flux density by band (µmol·m⁻²·s⁻¹)</translation>
+    </message>
+    <message>
+        <source>Irradiance
+mW/m²</source>
+        <translation>Irradiance
+mW/m²</translation>
+    </message>
+    <message>
+        <source>EDI
+lx</source>
+        <translation>EDI
+lx</translation>
+    </message>
+    <message>
+        <source>S-cone</source>
+        <translation>S-cone</translation>
+    </message>
+    <message>
+        <source>M-cone</source>
+        <translation>M-cone</translation>
+    </message>
+    <message>
+        <source>L-cone</source>
+        <translation>L-cone</translation>
+    </message>
+    <message>
+        <source>Rhodopic</source>
+        <translation>Rhodopic</translation>
+    </message>
+    <message>
+        <source>Melanopic</source>
+        <translation>Melanopic</translation>
+    </message>
+    <message>
+        <source>Not meaningful: |Duv| is above 0.05, the light is too far from white. The TM-30 values are for information only.</source>
+        <translation>Not meaningful: |Duv| is above 0.05, the light is too far from white. The TM-30 values are for information only.</translation>
+    </message>
+    <message>
+        <source>Not meaningful: the nearest Planckian temperature lies outside 1000–25000 K. The TM-30 values are for information only.</source>
+        <translation>Not meaningful: the nearest Planckian temperature lies outside 1000–25000 K. The TM-30 values are for information only.</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>Blue</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>Green</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Red</translation>
+    </message>
+    <message>
+        <source>Far red</source>
+        <translation>Far red</translation>
+    </message>
+    <message>
+        <source>The record&apos;s illuminance cannot be read, so its light quality cannot be computed.</source>
+        <translation>The record&apos;s illuminance cannot be read, so its light quality cannot be computed.</translation>
+    </message>
+    <message>
+        <source>The record has no complete spectrum of 401 intensities, so its light quality cannot be computed.</source>
+        <translation>The record has no complete spectrum of 401 intensities, so its light quality cannot be computed.</translation>
+    </message>
+    <message>
+        <source>The record&apos;s intensity at %1 nm cannot be read, so its light quality cannot be computed.</source>
+        <translation>The record&apos;s intensity at %1 nm cannot be read, so its light quality cannot be computed.</translation>
+    </message>
+    <message>
+        <source>The spectrum holds no light: every measure is undetermined.</source>
+        <translation>The spectrum holds no light: every measure is undetermined.</translation>
+    </message>
+    <message>
+        <source>The spectrum holds no visible light: only its shape can be given.</source>
+        <translation>The spectrum holds no visible light: only its shape can be given.</translation>
+    </message>
+    <message>
+        <source>The illuminance is not positive: the absolute quantities (α-opic irradiance and EDI, photon flux densities) cannot be given.</source>
+        <translation>The illuminance is not positive: the absolute quantities (α-opic irradiance and EDI, photon flux densities) cannot be given.</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Solvane 1.0.2</source>
@@ -381,6 +556,10 @@
     <message>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>The report could not be written to &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Light quality</source>
+        <translation>Light quality</translation>
     </message>
 </context>
 <context>

@@ -37,6 +37,181 @@
     </message>
 </context>
 <context>
+    <name>LightQualityDialog</name>
+    <message>
+        <source>Light quality</source>
+        <translation>光品質</translation>
+    </message>
+    <message>
+        <source>No data selected</source>
+        <translation>未選取資料</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>Colour rendition (ANSI/IES TM-30-20)</source>
+        <translation>演色性 (ANSI/IES TM-30-20)</translation>
+    </message>
+    <message>
+        <source>Rf</source>
+        <translation>Rf</translation>
+    </message>
+    <message>
+        <source>Rg</source>
+        <translation>Rg</translation>
+    </message>
+    <message>
+        <source>CIE 2017 Rf</source>
+        <translation>CIE 2017 Rf</translation>
+    </message>
+    <message>
+        <source>Colour temperature</source>
+        <translation>色溫</translation>
+    </message>
+    <message>
+        <source>T&lt;sub&gt;cp&lt;/sub&gt;</source>
+        <translation>T&lt;sub&gt;cp&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>D&lt;sub&gt;uv&lt;/sub&gt;</source>
+        <translation>D&lt;sub&gt;uv&lt;/sub&gt;</translation>
+    </message>
+    <message>
+        <source>Circadian (CIE S 026)</source>
+        <translation>節律效應 (CIE S 026)</translation>
+    </message>
+    <message>
+        <source>Melanopic EDI</source>
+        <translation>黑視素 EDI</translation>
+    </message>
+    <message>
+        <source>Melanopic DER</source>
+        <translation>黑視素 DER</translation>
+    </message>
+    <message>
+        <source>Plants</source>
+        <translation>植物光照</translation>
+    </message>
+    <message>
+        <source>PPFD</source>
+        <translation>PPFD</translation>
+    </message>
+    <message>
+        <source>Spectrum</source>
+        <translation>光譜</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>峰值波長</translation>
+    </message>
+    <message>
+        <source>FWHM</source>
+        <translation>半高寬</translation>
+    </message>
+    <message>
+        <source>Centroid</source>
+        <translation>質心波長</translation>
+    </message>
+    <message>
+        <source>S/P</source>
+        <translation>S/P</translation>
+    </message>
+    <message>
+        <source>Local fidelity Rf,h</source>
+        <translation>色相區保真度 Rf,h</translation>
+    </message>
+    <message>
+        <source>Local chroma shift Rcs,h (%)</source>
+        <translation>色相區彩度偏移 Rcs,h (%)</translation>
+    </message>
+    <message>
+        <source>Photon flux density by band (µmol·m⁻²·s⁻¹)</source>
+        <translation>各波段光子通量密度 (µmol·m⁻²·s⁻¹)</translation>
+    </message>
+    <message>
+        <source>Irradiance
+mW/m²</source>
+        <translation>輻照度
+mW/m²</translation>
+    </message>
+    <message>
+        <source>EDI
+lx</source>
+        <translation>EDI
+lx</translation>
+    </message>
+    <message>
+        <source>S-cone</source>
+        <translation>S 視錐</translation>
+    </message>
+    <message>
+        <source>M-cone</source>
+        <translation>M 視錐</translation>
+    </message>
+    <message>
+        <source>L-cone</source>
+        <translation>L 視錐</translation>
+    </message>
+    <message>
+        <source>Rhodopic</source>
+        <translation>視桿</translation>
+    </message>
+    <message>
+        <source>Melanopic</source>
+        <translation>黑視素</translation>
+    </message>
+    <message>
+        <source>Not meaningful: |Duv| is above 0.05, the light is too far from white. The TM-30 values are for information only.</source>
+        <translation>無意義：|Duv| 大於 0.05，光色離白光太遠。TM-30 數值僅供參考。</translation>
+    </message>
+    <message>
+        <source>Not meaningful: the nearest Planckian temperature lies outside 1000–25000 K. The TM-30 values are for information only.</source>
+        <translation>無意義：最接近的普朗克色溫超出 1000–25000 K。TM-30 數值僅供參考。</translation>
+    </message>
+    <message>
+        <source>Blue</source>
+        <translation>藍</translation>
+    </message>
+    <message>
+        <source>Green</source>
+        <translation>綠</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>紅</translation>
+    </message>
+    <message>
+        <source>Far red</source>
+        <translation>遠紅</translation>
+    </message>
+    <message>
+        <source>The record&apos;s illuminance cannot be read, so its light quality cannot be computed.</source>
+        <translation>無法讀取該記錄的照度，因此無法計算光品質。</translation>
+    </message>
+    <message>
+        <source>The record has no complete spectrum of 401 intensities, so its light quality cannot be computed.</source>
+        <translation>該記錄沒有完整的 401 點光譜，因此無法計算光品質。</translation>
+    </message>
+    <message>
+        <source>The record&apos;s intensity at %1 nm cannot be read, so its light quality cannot be computed.</source>
+        <translation>無法讀取該記錄在 %1 nm 處的強度，因此無法計算光品質。</translation>
+    </message>
+    <message>
+        <source>The spectrum holds no light: every measure is undetermined.</source>
+        <translation>光譜中沒有光：所有數值均無法確定。</translation>
+    </message>
+    <message>
+        <source>The spectrum holds no visible light: only its shape can be given.</source>
+        <translation>光譜中沒有可見光：只能給出光譜形狀。</translation>
+    </message>
+    <message>
+        <source>The illuminance is not positive: the absolute quantities (α-opic irradiance and EDI, photon flux densities) cannot be given.</source>
+        <translation>照度不為正：無法給出絕對量（α-opic 輻照度與 EDI、光子通量密度）。</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Solvane 1.0.2</source>
@@ -381,6 +556,10 @@
     <message>
         <source>The report could not be written to &quot;%1&quot;.</source>
         <translation>無法將報告寫入「%1」。</translation>
+    </message>
+    <message>
+        <source>Light quality</source>
+        <translation>光品質</translation>
     </message>
 </context>
 <context>
