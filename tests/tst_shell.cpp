@@ -126,7 +126,7 @@ void ShellTest::cataloguesTranslateEveryText()
         }
     }
     QVERIFY(!xml.hasError());
-    QCOMPARE(contexts, 3);
+    QCOMPARE(contexts, 4);
 }
 
 QTEST_MAIN(ShellTest)

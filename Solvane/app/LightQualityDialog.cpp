@@ -1,9 +1,9 @@
 #include "LightQualityDialog.h"
 #include "ui_LightQualityDialog.h"
 
+#include "ohnocct.h"
 #include "qualitygraphics.h"
 #include "recordquality.h"
-#include "ohnocct.h"
 #include "windowstyles.h"
 
 #include <QHeaderView>
@@ -71,7 +71,7 @@ void LightQualityDialog::setUpWidgets()
     table->setColumnCount(3);
     table->setRowCount(alphaOpicCount);
     table->setHorizontalHeaderLabels(
-        {tr("Irradiance\nmW/m²"), tr("EDI\nlx"), QStringLiteral("DER\n")});
+        {tr("Irradiance\nmW/m²"), QStringLiteral("EDI\nlx"), QStringLiteral("DER\n")});
     table->setVerticalHeaderLabels(
         {tr("S-cone"), tr("M-cone"), tr("L-cone"), tr("Rhodopic"), tr("Melanopic")});
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);

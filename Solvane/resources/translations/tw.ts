@@ -55,28 +55,8 @@
         <translation>演色性 (ANSI/IES TM-30-20)</translation>
     </message>
     <message>
-        <source>Rf</source>
-        <translation>Rf</translation>
-    </message>
-    <message>
-        <source>Rg</source>
-        <translation>Rg</translation>
-    </message>
-    <message>
-        <source>CIE 2017 Rf</source>
-        <translation>CIE 2017 Rf</translation>
-    </message>
-    <message>
         <source>Colour temperature</source>
         <translation>色溫</translation>
-    </message>
-    <message>
-        <source>T&lt;sub&gt;cp&lt;/sub&gt;</source>
-        <translation>T&lt;sub&gt;cp&lt;/sub&gt;</translation>
-    </message>
-    <message>
-        <source>D&lt;sub&gt;uv&lt;/sub&gt;</source>
-        <translation>D&lt;sub&gt;uv&lt;/sub&gt;</translation>
     </message>
     <message>
         <source>Circadian (CIE S 026)</source>
@@ -95,10 +75,6 @@
         <translation>植物光照</translation>
     </message>
     <message>
-        <source>PPFD</source>
-        <translation>PPFD</translation>
-    </message>
-    <message>
         <source>Spectrum</source>
         <translation>光譜</translation>
     </message>
@@ -113,10 +89,6 @@
     <message>
         <source>Centroid</source>
         <translation>質心波長</translation>
-    </message>
-    <message>
-        <source>S/P</source>
-        <translation>S/P</translation>
     </message>
     <message>
         <source>Local fidelity Rf,h</source>
@@ -135,12 +107,6 @@
 mW/m²</source>
         <translation>輻照度
 mW/m²</translation>
-    </message>
-    <message>
-        <source>EDI
-lx</source>
-        <translation>EDI
-lx</translation>
     </message>
     <message>
         <source>S-cone</source>
