@@ -4,6 +4,7 @@
 #include "colorimetry.h"
 #include "fixtures.h"
 #include "measurementrecord.h"
+#include "recordquality.h"
 
 #include <QtTest>
 
@@ -184,6 +185,35 @@ private slots:
         QCOMPARE(fileContents(out), complete);
         QCOMPARE(entries(), files);
         QVERIFY(!QFileInfo("/dev/full").isFile());
+    }
+
+    // --quality-page adds the light-quality page, with the record's own
+    // measures, and leaves the first page as it is without it.
+    void reportWithQualityPage()
+    {
+        const QString one = path("one.pdf"), two = path("two.pdf");
+        QCOMPARE(run("SOLVANE_REPORT", {data, one}, {}, dir.path()).exitCode, 0);
+        QCOMPARE(run("SOLVANE_REPORT", {"--quality-page", data, two}, {}, dir.path()).exitCode, 0);
+        const auto page = [](const QString& pdf, int number) {
+            static const QRegularExpression printed("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d(?!:)");
+            const QString n = QString::number(number);
+            return pdfText(pdf, {"-f", n, "-l", n, "-layout"}).replace(printed, "<printed>");
+        };
+        QCOMPARE(pdfText(one).count('\f'), 1);
+        QCOMPARE(pdfText(two).count('\f'), 2);
+        QCOMPARE(page(two, 1), page(one, 1));
+        const QString quality = page(two, 2);
+        const LightQuality q = RecordQuality::evaluate(record).quality;
+        for (const QString& shown :
+             {"^Rf +" + QString::number(q.tm30.rf, 'f', 0) + "\\b",
+              "^Rg +" + QString::number(q.tm30.rg, 'f', 0) + "\\b",
+              "Melanopic EDI +" +
+                  QRegularExpression::escape(QString::number(q.edi[AlphaMelanopic], 'f', 1)) +
+                  " lx"})
+            QVERIFY2(
+                quality.contains(QRegularExpression(shown, QRegularExpression::MultilineOption)),
+                qPrintable(shown + " in\n" + quality));
+        QVERIFY(QFile::remove(one) && QFile::remove(two));
     }
 };
 

@@ -1,11 +1,14 @@
-// The print settings dialog: the "PrintInfo" file and the output choice.
+// The print settings dialog: the "PrintInfo" file, the light-quality page and
+// the output choice.
 
 #include "PrintSettingDlg.h"
 #include "fixtures.h"
 #include "printinfo.h"
 #include "windowdriver.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
+#include <QSettings>
 
 #ifdef Q_OS_UNIX
 #include "diskfaults.h"
@@ -36,6 +39,7 @@ private slots:
     void printOrLeave_data();
     void printOrLeave();
     void unwritableFileWarnsAndPrints();
+    void unwritablePageChoicePrints();
     void printInfoFileIsBounded();
     void writableFileInReadOnlyFolder();
 };
@@ -45,24 +49,33 @@ void PrintSettingsTest::printOrLeave_data()
     QTest::addColumn<int>("output");
     QTest::addColumn<QString>("button");
     QTest::addColumn<QVariantList>("pdfSignals");
-    QTest::newRow("pdf") << 0 << "btn_print" << QVariantList{true};
-    QTest::newRow("paper") << 1 << "btn_print" << QVariantList{false};
-    QTest::newRow("cancel") << 0 << "btn_cancel" << QVariantList{};
+    QTest::addColumn<bool>("qualityPage");
+    QTest::newRow("pdf") << 0 << "btn_print" << QVariantList{true} << true;
+    QTest::newRow("paper") << 1 << "btn_print" << QVariantList{false} << false;
+    QTest::newRow("cancel") << 0 << "btn_cancel" << QVariantList{} << true;
 }
 
-// Print keeps the eight texts, empty and blank ones included, for the next
-// dialog and says where the report goes; leaving keeps and says nothing.
+// Print keeps the eight texts, empty and blank ones included, and the page
+// choice for the next dialog, and says where the report goes; leaving keeps
+// and says nothing. "PrintInfo" stays eight lines: the choice has a file of
+// its own.
 void PrintSettingsTest::printOrLeave()
 {
     QFETCH(int, output);
     QFETCH(QString, button);
     QFETCH(QVariantList, pdfSignals);
+    QFETCH(bool, qualityPage);
     const QStringList texts = {"Acme Ltd", "", "   ", "\t", "a@b.c", "微软雅黑 Ünïcode", "", " "};
+    const auto checkBox = [](const QDialog& dialog) {
+        return dialog.findChild<QCheckBox*>("checkBox_qualityPage");
+    };
     {
         PrintSettingDlg dialog;
+        QVERIFY(!dialog.qualityPage() && !checkBox(dialog)->isChecked()); // on a first start
         QSignalSpy pdfSpy(&dialog, &PrintSettingDlg::isPdf);
         for (int i = 0; i < texts.size(); ++i)
             fieldsOf(dialog)[i]->setText(texts[i]);
+        checkBox(dialog)->setChecked(qualityPage);
         dialog.findChild<QComboBox*>("comboBox")->setCurrentIndex(output);
         dialog.show();
         QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
@@ -73,17 +86,22 @@ void PrintSettingsTest::printOrLeave()
         for (const QList<QVariant>& arguments : pdfSpy)
             sent << arguments.value(0);
         QCOMPARE(sent, pdfSignals);
+        QCOMPARE(dialog.qualityPage(), qualityPage && !pdfSignals.isEmpty());
     }
     if (pdfSignals.isEmpty()) {
-        QVERIFY(!QFile::exists("PrintInfo"));
+        QVERIFY(!QFile::exists("PrintInfo") && !QFile::exists("ReportPages.ini"));
         return;
     }
     QCOMPARE(fileContents("PrintInfo"), texts.join('\n').toUtf8());
+    QCOMPARE(QSettings("ReportPages.ini", QSettings::IniFormat).value("qualityPage"),
+             QVariant(qualityPage));
     PrintSettingDlg next;
     QStringList read;
     for (const QLineEdit* edit : fieldsOf(next))
         read << edit->text();
     QCOMPARE(read, texts);
+    QCOMPARE(checkBox(next)->isChecked(), qualityPage);
+    QCOMPARE(next.qualityPage(), qualityPage);
 }
 
 // A "PrintInfo" that cannot be written does not keep the user from printing:
@@ -101,6 +119,20 @@ void PrintSettingsTest::unwritableFileWarnsAndPrints()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(pdfSpy.count(), 1);
     QCOMPARE(dialog.unsavedTexts(), (QStringList{"Acme", "", "", "", "", "", "", ""}));
+}
+
+// A page choice that cannot be saved is printed all the same, without a word:
+// it is only not offered next time.
+void PrintSettingsTest::unwritablePageChoicePrints()
+{
+    QVERIFY(QDir().mkdir("ReportPages.ini"));
+    PrintSettingDlg dialog;
+    dialog.findChild<QCheckBox*>("checkBox_qualityPage")->setChecked(true);
+    dialog.show();
+    QVERIFY(!press(&dialog, "btn_print").shown);
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QVERIFY(dialog.qualityPage());
+    QVERIFY(!PrintSettingDlg().qualityPage());
 }
 
 // A file far larger than eight lines is refused before it is read, the texts

@@ -1,5 +1,5 @@
-// The test report: the page painter, the graphs, the page as PDF text, and the
-// window's print flow.
+// The test report: the page painter, the graphs, the page as PDF text, the
+// light-quality page, and the window's print flow.
 
 #include "VXGraph.h"
 #include "VXPainter.h"
@@ -7,15 +7,21 @@
 #include "mainwindow.h"
 #include "measurementrecord.h"
 #include "printinfo.h"
+#include "qualitygraphics.h"
+#include "qualityreport.h"
+#include "recordquality.h"
 #include "reportfonts.h"
 #include "testreport.h"
 #include "textrecorder.h"
 #include "windowdriver.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QXmlStreamReader>
+
+#include <array>
 
 #ifdef Q_OS_UNIX
 #include "diskfaults.h"
@@ -35,11 +41,13 @@ QRect inkOf(const QImage& image, const QImage& other = {})
     return box;
 }
 
-// Pairs of words whose boxes, as a PDF reader gives them, reach more than 1 pt
-// into each other (the graphs' scale labels, which meet at the corners, aside).
-QStringList overlappingWords(const QString& pdf)
+// Pairs of words of a page whose boxes, as a PDF reader gives them, reach more
+// than 1 pt into each other (page 1's graph scale labels, which meet at the
+// corners, aside).
+QStringList overlappingWords(const QString& pdf, int page = 1)
 {
-    QXmlStreamReader xml(pdfText(pdf, {"-bbox-layout"}));
+    const QString number = QString::number(page);
+    QXmlStreamReader xml(pdfText(pdf, {"-bbox-layout", "-f", number, "-l", number}));
     QList<QPair<QRectF, QString>> words;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != QLatin1String("word"))
@@ -50,9 +58,10 @@ QStringList overlappingWords(const QString& pdf)
         const QRectF box(QPointF(at("xMin"), at("yMin")), QPointF(at("xMax"), at("yMax")));
         words << qMakePair(box, xml.readElementText());
     }
-    const QSizeF page = QPageSize(QPageSize::A4).size(QPageSize::Point);
-    const QRectF graphs(0.42 * page.width(), 0.3 * page.height(), page.width(),
-                        0.44 * page.height());
+    const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
+    const QRectF graphs =
+        page == 1 ? QRectF(0.42 * a4.width(), 0.3 * a4.height(), a4.width(), 0.44 * a4.height())
+                  : QRectF();
     if (words.size() <= 100)
         return {"too few words"};
     QStringList overlaps;
@@ -67,11 +76,27 @@ QStringList overlappingWords(const QString& pdf)
     return overlaps;
 }
 
-QStringList meterRecord()
+// The virtual meter's record k (0 the incandescent lamp, 3 the warm white LED,
+// 9 the horticultural LED).
+QStringList meterRecord(int k = 0)
 {
     MainWindow window;
-    readMeter(&window, "1");
-    return window.records().value(0);
+    readMeter(&window, QByteArray::number(k + 1));
+    return window.records().value(k);
+}
+
+// The print time on a page (a record's date has seconds).
+const QRegularExpression printTime("\\d{4}-\\d\\d-\\d\\d \\d\\d:\\d\\d(?!:)");
+
+QString withoutPrintTime(const QString& text)
+{
+    return QString(text).replace(printTime, "<printed>");
+}
+
+QString pageText(const QString& pdf, int page)
+{
+    const QString number = QString::number(page);
+    return pdfText(pdf, {"-f", number, "-l", number, "-layout"});
 }
 
 void paintReport(const QString& pdf, const QStringList& record, const QStringList& printInfo)
@@ -83,7 +108,63 @@ void paintReport(const QString& pdf, const QStringList& record, const QStringLis
     TestReport::paint(&painter, &printer, record, printInfo, QDateTime::currentDateTime());
 }
 
+void paintQualityPage(const QString& pdf, const QStringList& record)
+{
+    QPrinter printer(QPrinter::ScreenResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setOutputFileName(pdf);
+    QPainter painter(&printer);
+    QualityReport::paint(&painter, &printer, record, QDateTime::currentDateTime());
+}
+
+// "Print" in the window: the settings dialog, with the company typed and the
+// light-quality page chosen or not, then the preview's print button. Returns
+// the messages shown; *preview: the preview's printer, "-" for no preview.
+QStringList printFromWindow(MainWindow* window, QString* preview, bool qualityPage = false)
+{
+    QStringList messages;
+    *preview = "-";
+    bool answered = false; // the settings dialog
+    const auto later = [](QObject* object, const char* slot) {
+        QMetaObject::invokeMethod(object, slot, Qt::QueuedConnection);
+    };
+    ModalHandler handler([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(modal);
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            messages << box->text();
+            later(box->buttons().value(0), "click");
+        } else if (modal->inherits("QPrintDialog")) {
+            later(modal, "accept");
+        } else if (dialog && *preview == "-") {
+            *preview = dialog->printer()->outputFileName();
+            if (dialog->printer()->outputFormat() == QPrinter::PdfFormat)
+                *preview += " PDF " + dialog->printer()->pageLayout().pageSize().key();
+            later(dialog, "_q_print");
+        } else if (modal->inherits("PrintSettingDlg") && !answered) {
+            answered = true;
+            modal->findChild<QLineEdit*>("lineEdit_company")->setText("Example Optics Ltd");
+            modal->findChild<QCheckBox*>("checkBox_qualityPage")->setChecked(qualityPage);
+            later(modal->findChild<QPushButton*>("btn_print"), "click");
+        }
+    });
+    window->findChild<QPushButton*>("btn_print")->click();
+    return messages;
+}
+
 } // namespace
+
+// What is wrong with a record for the light-quality page.
+enum class Fault
+{
+    None,
+    UnreadableIntensity,
+    NoIlluminance,
+    CutShort,
+    Dark,
+    HugeIlluminance
+};
+
+Q_DECLARE_METATYPE(Fault)
 
 class ReportTest : public QObject
 {
@@ -122,6 +203,10 @@ private slots:
     void logicalCoordinatesAndTextBoxes();
     void graphLabelsAndCross();
     void printAsAUserDoes();
+    void qualityPageFollowsWhenChosen();
+    void qualityPageSaysWhatItCannotShow_data();
+    void qualityPageSaysWhatItCannotShow();
+    void barsOnAnyScaleEnd();
     void informationKeepsToItsRows_data();
     void informationKeepsToItsRows();
     void hugeValuesStayInsideTheGraph();
@@ -229,34 +314,7 @@ void ReportTest::printAsAUserDoes()
 
     readMeter(&window, "3");
     QString preview; // the preview's printer; "-" for no preview
-    const auto print = [&window, &preview] {
-        QStringList messages;
-        preview = "-";
-        bool answered = false; // the settings dialog
-        const auto later = [](QObject* object, const char* slot) {
-            QMetaObject::invokeMethod(object, slot, Qt::QueuedConnection);
-        };
-        ModalHandler handler([&](QWidget* modal) {
-            auto* dialog = qobject_cast<QPrintPreviewDialog*>(modal);
-            if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-                messages << box->text();
-                later(box->buttons().value(0), "click");
-            } else if (modal->inherits("QPrintDialog")) {
-                later(modal, "accept");
-            } else if (dialog && preview == "-") {
-                preview = dialog->printer()->outputFileName();
-                if (dialog->printer()->outputFormat() == QPrinter::PdfFormat)
-                    preview += " PDF " + dialog->printer()->pageLayout().pageSize().key();
-                later(dialog, "_q_print");
-            } else if (modal->inherits("PrintSettingDlg") && !answered) {
-                answered = true;
-                modal->findChild<QLineEdit*>("lineEdit_company")->setText("Example Optics Ltd");
-                later(modal->findChild<QPushButton*>("btn_print"), "click");
-            }
-        });
-        window.findChild<QPushButton*>("btn_print")->click();
-        return messages;
-    };
+    const auto print = [&window, &preview] { return printFromWindow(&window, &preview); };
     const QString report = QDir::current().filePath("Report");
     const QString notWritten = QString("The report could not be written to \"%1\".").arg(report);
 
@@ -288,6 +346,121 @@ void ReportTest::printAsAUserDoes()
     QVERIFY(unsaved.size() == 1 &&
             unsaved[0].startsWith("The print information could not be saved"));
     QVERIFY(pdfText(report).contains("Example Optics Ltd"));
+}
+
+// The light-quality page follows the report when the print settings ask for
+// it, with the same print time: page 1 as without it, page 2 with the record's
+// own measures, every one determined, and no word over another.
+void ReportTest::qualityPageFollowsWhenChosen()
+{
+    MainWindow window;
+    window.show();
+    readMeter(&window, "4");
+    const QStringList record = window.records().at(3); // the warm white LED
+    window.setRecords({record});
+    const QString report = QDir::current().filePath("Report");
+    QString preview;
+    QCOMPARE(printFromWindow(&window, &preview, false), QStringList());
+    const QString alone = pdfText(report);
+    QCOMPARE(alone.count('\f'), 1);
+
+    QCOMPARE(printFromWindow(&window, &preview, true), QStringList());
+    QCOMPARE(pdfText(report).count('\f'), 2);
+    const QString first = pageText(report, 1), second = pageText(report, 2);
+    QCOMPARE(withoutPrintTime(first), withoutPrintTime(alone));
+    QCOMPARE(printTime.match(second).captured(), printTime.match(first).captured());
+
+    const LightQuality q = RecordQuality::evaluate(record).quality;
+    const QString shown[] = {
+        "^Rf +" + QString::number(q.tm30.rf, 'f', 0) + "\\b",
+        "^Rg +" + QString::number(q.tm30.rg, 'f', 0) + "\\b",
+        "Melanopic EDI +" +
+            QRegularExpression::escape(QString::number(q.edi[AlphaMelanopic], 'f', 1)) + " lx"};
+    for (const QString& pattern : shown)
+        QVERIFY2(second.contains(QRegularExpression(pattern, QRegularExpression::MultilineOption)),
+                 qPrintable(pattern + " in\n" + second));
+    QVERIFY(!second.contains(QChar(0x2014)));
+    const QStringList overlaps = overlappingWords(report, 2);
+    QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join("; ")));
+}
+
+void ReportTest::qualityPageSaysWhatItCannotShow_data()
+{
+    QTest::addColumn<int>("source"); // the meter record
+    QTest::addColumn<Fault>("fault");
+    QTest::addColumn<QString>("says");
+    QTest::addColumn<bool>("dashed"); // Tcp and melanopic EDI undetermined
+    QTest::newRow("far from white")
+        << 9 << Fault::None << "The CCT is not meaningful (|Duv| > 0.05" << false;
+    QTest::newRow("intensity not a number")
+        << 3 << Fault::UnreadableIntensity
+        << "The record's spectrum cannot be read (the intensity at 500 nm" << true;
+    QTest::newRow("no illuminance")
+        << 3 << Fault::NoIlluminance << "The record's illuminance cannot be read" << true;
+    QTest::newRow("spectrum cut short")
+        << 3 << Fault::CutShort << "The record's spectrum cannot be read in full" << true;
+    QTest::newRow("dark") << 3 << Fault::Dark << "The light has no colour temperature." << true;
+    QTest::newRow("huge illuminance") << 3 << Fault::HugeIlluminance << "e+307 lx" << false;
+}
+
+// What the page cannot compute prints as a dash, never as "nan", with one line
+// that says why.
+void ReportTest::qualityPageSaysWhatItCannotShow()
+{
+    QFETCH(int, source);
+    QFETCH(Fault, fault);
+    QFETCH(QString, says);
+    QFETCH(bool, dashed);
+    QStringList record = meterRecord(source);
+    const int spectrum = MeasurementRecord::firstIntensity;
+    switch (fault) {
+    case Fault::None:
+        break;
+    case Fault::UnreadableIntensity:
+        record[spectrum + 120] = "nan";
+        break;
+    case Fault::NoIlluminance:
+        record[MeasurementRecord::firstItemEntry] = "";
+        break;
+    case Fault::CutShort:
+        record = record.mid(0, 300);
+        break;
+    case Fault::Dark:
+        for (int i = spectrum; i < record.size(); ++i)
+            record[i] = "0";
+        break;
+    case Fault::HugeIlluminance:
+        record[MeasurementRecord::firstItemEntry] = "1.7e308";
+        break;
+    }
+    paintQualityPage(dir->filePath("quality.pdf"), record);
+    const QString text = pageText(dir->filePath("quality.pdf"), 1);
+    QVERIFY2(text.contains(says), qPrintable(text));
+    QVERIFY(!text.contains(
+        QRegularExpression("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption)));
+    const QString dash(QChar(0x2014));
+    QCOMPARE(text.contains(QRegularExpression("Tcp +" + dash)), dashed);
+    QCOMPARE(text.contains(QRegularExpression("Melanopic EDI +" + dash)), dashed);
+    QVERIFY(text.contains(record.at(0)));
+    const QStringList overlaps = overlappingWords(dir->filePath("quality.pdf"));
+    QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join("; ")));
+}
+
+// Bar charts end on any scale, also where a step is lost in the rounding of
+// the values or the scale is infinite: then only the title is drawn.
+void ReportTest::barsOnAnyScaleEnd()
+{
+    const QVector<QualityGraphics::Bar> bars{{"a", 1e20, Qt::red, "x"}};
+    const std::array<double, 3> scales[] = {{1e20, 2e20, 1}, {0, qInf(), qInf()}, {0, 1, 0}};
+    for (const auto& [low, high, step] : scales) {
+        QImage image(600, 400, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setFont(QFont("Carlito", 12));
+        QualityGraphics::paintBars(&painter, image.rect(), bars, low, high, step, "Title");
+        const QRect ink = inkOf(image);
+        QVERIFY(!ink.isEmpty() && ink.bottom() < 30);
+    }
 }
 
 void ReportTest::informationKeepsToItsRows_data()

@@ -1,12 +1,14 @@
 // Paints the test report of one record of a data file into a PDF file, the
-// page the application prints.
-//   solvane-report [--row N] [--info FILE] DATA.csv OUT.pdf
+// pages the application prints.
+//   solvane-report [--row N] [--info FILE] [--quality-page] DATA.csv OUT.pdf
 // --row: the record, counted from 0 (default 0); --info: the eight company and
 // sample lines (default "PrintInfo" in the working directory; without that
-// file they stay empty, but a named file must be readable).
+// file they stay empty, but a named file must be readable); --quality-page:
+// the light-quality page follows as page 2.
 
 #include "TKIOStream.h"
 #include "printinfo.h"
+#include "qualityreport.h"
 #include "reportfonts.h"
 #include "testreport.h"
 
@@ -35,8 +37,8 @@ int fail(const QString& message)
 // The page painted into memory. The report takes its geometry from a printer
 // set up as the application's PDF printer is; the writer gets the same page and
 // resolution, so that what it paints is the page that printer would give.
-bool paintReport(const QStringList& record, const QStringList& printInfo, QByteArray* pdf,
-                 QString* error)
+bool paintReport(const QStringList& record, const QStringList& printInfo, bool qualityPage,
+                 QByteArray* pdf, QString* error)
 {
     QPrinter printer(QPrinter::ScreenResolution);
     printer.setPageSize(QPageSize(QPageSize::A4));
@@ -61,7 +63,15 @@ bool paintReport(const QStringList& record, const QStringList& printInfo, QByteA
         *error = QStringLiteral("cannot paint the report");
         return false;
     }
-    TestReport::paint(&painter, &printer, record, printInfo, QDateTime::currentDateTime());
+    const QDateTime now = QDateTime::currentDateTime(); // one time stamp on every page
+    TestReport::paint(&painter, &printer, record, printInfo, now);
+    if (qualityPage) {
+        if (!writer.newPage()) {
+            *error = QStringLiteral("cannot start the light-quality page");
+            return false;
+        }
+        QualityReport::paint(&painter, &printer, record, now);
+    }
     if (!painter.end() || pdf->isEmpty()) {
         *error = QStringLiteral("cannot paint the report");
         return false;
@@ -132,6 +142,7 @@ int main(int argc, char** argv)
     parser.addOption({"row", "The record to report, counted from 0.", "N", "0"});
     parser.addOption(
         {"info", "The eight company and sample lines.", "FILE", PrintInfo::fileName()});
+    parser.addOption({"quality-page", "Adds the light-quality page after the test report."});
     parser.addPositionalArgument("DATA.csv", "A data file as the application exports it.");
     parser.addPositionalArgument("OUT.pdf", "The report to write.");
     // process() would end a usage error with exit code 1; every error here is 2.
@@ -170,7 +181,7 @@ int main(int argc, char** argv)
     }
 
     QByteArray pdf;
-    if (!paintReport(records.at(row), printInfo, &pdf, &error))
+    if (!paintReport(records.at(row), printInfo, parser.isSet("quality-page"), &pdf, &error))
         return fail(outFile + ": " + error);
     if (!writeFile(outFile, pdf, &error))
         return fail(outFile + ": cannot be written: " + error);

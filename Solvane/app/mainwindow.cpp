@@ -9,6 +9,7 @@
 #include "languagesettings.h"
 #include "measurementrecord.h"
 #include "printinfo.h"
+#include "qualityreport.h"
 #include "recordquality.h"
 #include "resources.h"
 #include "testreport.h"
@@ -676,8 +677,14 @@ void MainWindow::print(QPrinter* printer)
     const QStringList* record = selectedRecord();
     if (printInfo.isEmpty())
         PrintInfo::read(&printInfo); // left empty when it cannot be read
-    if (!printInfo.isEmpty() && record && painter.isActive())
-        TestReport::paint(&painter, printer, *record, printInfo, QDateTime::currentDateTime());
+    if (!printInfo.isEmpty() && record && painter.isActive()) {
+        const QDateTime now = QDateTime::currentDateTime();
+        TestReport::paint(&painter, printer, *record, printInfo, now);
+        if (printSettingDlg.qualityPage()) {
+            printer->newPage();
+            QualityReport::paint(&painter, printer, *record, now);
+        }
+    }
     const bool painted = painter.isActive();
     painter.end();
     checkPdfOutput(printer, painted);

@@ -5,7 +5,17 @@
 #include "resources.h"
 
 #include <QMessageBox>
+#include <QSettings>
 #include <QStyledItemDelegate>
+
+namespace {
+
+// The pages to print beside the eight lines of "PrintInfo", whose format
+// peers rely on.
+const QString pagesFile = QStringLiteral("ReportPages.ini");
+const QString qualityPageKey = QStringLiteral("qualityPage");
+
+} // namespace
 
 PrintSettingDlg::PrintSettingDlg(QWidget* parent) : QDialog(parent), ui(new Ui::PrintSettingDlg)
 {
@@ -20,6 +30,8 @@ PrintSettingDlg::PrintSettingDlg(QWidget* parent) : QDialog(parent), ui(new Ui::
         for (int i = 0; i < edits.size(); ++i)
             edits[i]->setText(texts.value(i));
     }
+    withQualityPage = QSettings(pagesFile, QSettings::IniFormat).value(qualityPageKey).toBool();
+    ui->checkBox_qualityPage->setChecked(withQualityPage);
     applyStyles();
 }
 
@@ -61,6 +73,11 @@ void PrintSettingDlg::applyStyles()
         edits[i]->setPalette(palette);
     }
 
+    // A white row like the fields above, its box where their icons are.
+    ui->checkBox_qualityPage->setStyleSheet(
+        QStringLiteral("QCheckBox{font-family: \"微软雅黑\"; color: rgb(0, 0, 0); "
+                       "background-color: white; padding-left: 12px; spacing: 23px;}"));
+
     const QString buttonStyle =
         QStringLiteral("QPushButton{background-color: %1; border: 0px solid; color: white; "
                        "border-radius: 3px;}QPushButton:hover{background-color: %2;}");
@@ -95,6 +112,12 @@ void PrintSettingDlg::on_btn_print_clicked()
                              QMessageBox::Ok);
         unsaved = texts;
     }
+    // A choice that cannot be saved is printed all the same, only not
+    // offered next time.
+    withQualityPage = ui->checkBox_qualityPage->isChecked();
+    QSettings pages(pagesFile, QSettings::IniFormat);
+    pages.setValue(qualityPageKey, withQualityPage);
+    pages.sync();
     emit isPdf(ui->comboBox->currentIndex() == 0);
     accept();
 }

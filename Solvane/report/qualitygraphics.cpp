@@ -135,16 +135,22 @@ void paintBars(QPainter* painter, const QRectF& rect, const QVector<Bar>& bars, 
     painter->save();
     const QFontMetricsF metrics(painter->font());
     const double line = metrics.height();
+    // Ticks are counted, not summed up to `high`: a step lost in the rounding
+    // of a large `low`, or an infinite scale, would never get there.
+    const double intervals = (high - low) / step;
+    const bool scaled = high > low && step > 0 && std::isfinite(intervals) && intervals <= 1000;
+    const int tickCount = scaled ? int(std::floor(intervals + 0.5)) + 1 : 0;
+    const auto tickAt = [low, step](int i) { return low + i * step; };
     double labelWidth = 0;
-    for (double tick = low; tick <= high + step / 2; tick += step)
-        labelWidth = qMax(labelWidth, metrics.horizontalAdvance(QString::number(tick)));
+    for (int i = 0; i < tickCount; ++i)
+        labelWidth = qMax(labelWidth, metrics.horizontalAdvance(QString::number(tickAt(i))));
     const QRectF plot(
         rect.left() + labelWidth + line / 2, rect.top() + (title.isEmpty() ? line / 2 : 1.5 * line),
         rect.width() - labelWidth - line, rect.height() - (title.isEmpty() ? 2 : 3) * line);
     if (!title.isEmpty())
         painter->drawText(QRectF(rect.left(), rect.top(), rect.width(), line), Qt::AlignCenter,
                           title);
-    if (plot.width() <= 0 || plot.height() <= 0 || !(high > low) || !(step > 0) || bars.isEmpty()) {
+    if (plot.width() <= 0 || plot.height() <= 0 || !scaled || bars.isEmpty()) {
         painter->restore();
         return;
     }
@@ -153,7 +159,8 @@ void paintBars(QPainter* painter, const QRectF& rect, const QVector<Bar>& bars, 
     };
 
     painter->setPen(QPen(QColor(200, 200, 200), 0));
-    for (double tick = low; tick <= high + step / 2; tick += step) {
+    for (int i = 0; i < tickCount; ++i) {
+        const double tick = tickAt(i);
         const double y = yOf(tick);
         painter->drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter->setPen(Qt::black);
