@@ -562,5 +562,9 @@ mW/m²</translation>
         <source>The print information could not be saved for next time. The report is printed with it all the same.</source>
         <translation>无法保存打印信息以供下次使用。本次报告仍按所填信息打印。</translation>
     </message>
+    <message>
+        <source>Light quality page</source>
+        <translation>光品质页</translation>
+    </message>
 </context>
 </TS>

@@ -562,5 +562,9 @@ mW/m²</translation>
         <source>The print information could not be saved for next time. The report is printed with it all the same.</source>
         <translation>The print information could not be saved for next time. The report is printed with it all the same.</translation>
     </message>
+    <message>
+        <source>Light quality page</source>
+        <translation>Light quality page</translation>
+    </message>
 </context>
 </TS>

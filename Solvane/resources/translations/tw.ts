@@ -562,5 +562,9 @@ mW/m²</translation>
         <source>The print information could not be saved for next time. The report is printed with it all the same.</source>
         <translation>無法儲存列印資訊以供下次使用。本次報告仍依所填資訊列印。</translation>
     </message>
+    <message>
+        <source>Light quality page</source>
+        <translation>光品質頁</translation>
+    </message>
 </context>
 </TS>
