@@ -227,6 +227,25 @@ private slots:
 
         QCOMPARE(lightQualityMeasures(quality(light)).size(), size_t(3 + 2 + 3 * 16 + 1 + 15 + 9));
     }
+
+    // The hue-bin colours go round the hue circle as the bins do: red, yellow,
+    // green, blue at a quarter turn each, every component a valid sRGB value.
+    void hueBinColoursFollowTheHues()
+    {
+        double rgb[hueBinCount][3];
+        hueBinColours(rgb);
+        for (const auto& c : rgb)
+            for (double v : c)
+                QVERIFY(v >= 0 && v <= 1);
+        const auto [r0, g0, b0] = rgb[0];
+        QVERIFY(r0 > g0 && r0 > b0);
+        const auto [r4, g4, b4] = rgb[4];
+        QVERIFY(r4 > b4 + 0.1 && g4 > b4 + 0.1);
+        const auto [r8, g8, b8] = rgb[8];
+        QVERIFY(g8 > r8);
+        const auto [r12, g12, b12] = rgb[12];
+        QVERIFY(b12 > r12 && b12 > g12);
+    }
 };
 
 QTEST_APPLESS_MAIN(LightQualityTest)
