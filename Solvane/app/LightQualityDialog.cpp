@@ -10,39 +10,7 @@
 
 #include <cmath>
 
-namespace {
-
-const QString undeterminedText = QStringLiteral("—");
-
-// A value that rounds to zero shows no sign.
-QString fixed(double value, int decimals)
-{
-    if (!std::isfinite(value))
-        return undeterminedText;
-    QString text = QString::number(value, 'f', decimals);
-    if (text.toDouble() == 0)
-        text.remove(QLatin1Char('-'));
-    return text;
-}
-
-// Bounds and tick step of a scale from 0 that holds `largest` in at most five steps of 1, 2 or 5.
-void niceScale(double largest, double* high, double* step)
-{
-    if (!(largest > 0) || !std::isfinite(largest)) {
-        *high = 1;
-        *step = 0.2;
-        return;
-    }
-    const double magnitude = std::pow(10, std::floor(std::log10(largest / 5)));
-    for (double factor : {1.0, 2.0, 5.0, 10.0}) {
-        *step = factor * magnitude;
-        if (largest <= 5 * *step)
-            break;
-    }
-    *high = std::ceil(largest / *step) * *step;
-}
-
-} // namespace
+using RecordQuality::shownNumber;
 
 LightQualityDialog::LightQualityDialog(QWidget* parent)
     : QDialog(parent), ui(new Ui::LightQualityDialog)
@@ -119,8 +87,9 @@ void LightQualityDialog::showEvaluation(const RecordQuality::Evaluation& evaluat
     const bool flagged = std::isfinite(q.cct) && !q.cctValid;
     const QString valueColour = flagged ? QStringLiteral("color: rgb(214,120,20);")
                                         : QStringLiteral("color: rgb(71,141,228);");
-    ui->label_cct->setText(flagged ? QStringLiteral("⚠ ") + fixed(q.cct, 0) : fixed(q.cct, 0));
-    ui->label_duv->setText(fixed(q.duv, 4));
+    ui->label_cct->setText(flagged ? QStringLiteral("⚠ ") + shownNumber(q.cct, 0)
+                                   : shownNumber(q.cct, 0));
+    ui->label_duv->setText(shownNumber(q.duv, 4));
     ui->label_cctNote->clear();
     if (flagged)
         ui->label_cctNote->setText(
@@ -133,45 +102,33 @@ void LightQualityDialog::showEvaluation(const RecordQuality::Evaluation& evaluat
     for (QLabel* label : {ui->label_cct, ui->label_rf, ui->label_rg, ui->label_cieRf})
         label->setStyleSheet(valueColour);
 
-    ui->label_rf->setText(fixed(q.tm30.rf, 0));
-    ui->label_rg->setText(fixed(q.tm30.rg, 0));
-    ui->label_cieRf->setText(fixed(q.cie2017Rf, 0));
+    ui->label_rf->setText(shownNumber(q.tm30.rf, 0));
+    ui->label_rg->setText(shownNumber(q.tm30.rg, 0));
+    ui->label_cieRf->setText(shownNumber(q.cie2017Rf, 0));
     ui->widget_cvg->setFidelity(q.tm30);
     ui->widget_binFidelity->setBars(QualityGraphics::binBars(q.tm30.binFidelity));
     ui->widget_binChroma->setBars(QualityGraphics::binBars(q.tm30.binChromaShift));
 
-    ui->label_melEdi->setText(fixed(q.edi[AlphaMelanopic], 1));
-    ui->label_melDer->setText(fixed(q.der[AlphaMelanopic], 3));
+    ui->label_melEdi->setText(shownNumber(q.edi[AlphaMelanopic], 1));
+    ui->label_melDer->setText(shownNumber(q.der[AlphaMelanopic], 3));
     for (int row = 0; row < alphaOpicCount; ++row) {
-        ui->tableWidget_alphaOpic->item(row, 0)->setText(fixed(1000 * q.irradiance[row], 2));
-        ui->tableWidget_alphaOpic->item(row, 1)->setText(fixed(q.edi[row], 1));
-        ui->tableWidget_alphaOpic->item(row, 2)->setText(fixed(q.der[row], 3));
+        ui->tableWidget_alphaOpic->item(row, 0)->setText(shownNumber(1000 * q.irradiance[row], 2));
+        ui->tableWidget_alphaOpic->item(row, 1)->setText(shownNumber(q.edi[row], 1));
+        ui->tableWidget_alphaOpic->item(row, 2)->setText(shownNumber(q.der[row], 3));
     }
 
-    ui->label_ppfd->setText(fixed(q.ppfd, 1));
-    const double bands[] = {q.pfdBlue, q.pfdGreen, q.pfdRed, q.pfdFarRed};
-    const QString names[] = {tr("Blue"), tr("Green"), tr("Red"), tr("Far red")};
-    const QColor colours[] = {QColor(60, 90, 220), QColor(40, 170, 70), QColor(220, 40, 40),
-                              QColor(130, 20, 30)};
-    QVector<QualityGraphics::Bar> bars;
-    double largest = 0;
-    for (int i = 0; i < 4; ++i) {
-        const double share = 100 * bands[i] / q.ppfd;
-        bars << QualityGraphics::Bar{names[i], bands[i], colours[i],
-                                     std::isfinite(share) ? fixed(share, 0) + QStringLiteral(" %")
-                                                          : QString()};
-        if (std::isfinite(bands[i]))
-            largest = std::max(largest, bands[i]);
-    }
+    ui->label_ppfd->setText(shownNumber(q.ppfd, 1));
+    const QVector<QualityGraphics::Bar> bars =
+        QualityGraphics::bandBars(q, {tr("Blue"), tr("Green"), tr("Red"), tr("Far red")}, 0);
     double high, step;
-    niceScale(largest * 1.15, &high, &step); // room for the share above the bar
+    QualityGraphics::barScale(bars, &high, &step);
     ui->widget_ppfdBands->setScale(0, high, step);
     ui->widget_ppfdBands->setBars(bars);
 
-    ui->label_peak->setText(fixed(q.shape.peak, 0));
-    ui->label_fwhm->setText(fixed(q.shape.fwhm, 1));
-    ui->label_centroid->setText(fixed(q.shape.centroid, 1));
-    ui->label_spRatio->setText(fixed(q.spRatio, 2));
+    ui->label_peak->setText(shownNumber(q.shape.peak, 0));
+    ui->label_fwhm->setText(shownNumber(q.shape.fwhm, 1));
+    ui->label_centroid->setText(shownNumber(q.shape.centroid, 1));
+    ui->label_spRatio->setText(shownNumber(q.spRatio, 2));
 }
 
 // Why measures are missing, in one line; empty when all could be computed.

@@ -51,6 +51,18 @@ QString exportNumber(double value)
     return std::isfinite(value) ? QString::asprintf("%.10g", value) : QString();
 }
 
+QString shownNumber(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("—");
+    if (std::abs(value) >= 1e12)
+        return QString::number(value, 'g', 4);
+    QString text = QString::number(value, 'f', decimals);
+    if (text.startsWith(QLatin1Char('-')) && text.toDouble() == 0)
+        text.remove(0, 1);
+    return text;
+}
+
 QStringList exportHeader()
 {
     QStringList names{QStringLiteral("Data"), QStringLiteral("Date"), QStringLiteral("Ev")};

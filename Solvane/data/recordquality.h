@@ -35,5 +35,9 @@ QStringList exportHeader();
 // value, and every value of a record with a problem, as an empty field.
 QStringList exportLine(const QStringList& record, const Evaluation& evaluation);
 QString exportNumber(double value);
+// A measure as the window and the report show it: fixed decimals, "—" when
+// undetermined, no sign on a value that rounds to zero, and exponent form for
+// values beyond any real light (an illuminance typed into a data file).
+QString shownNumber(double value, int decimals);
 
 } // namespace RecordQuality

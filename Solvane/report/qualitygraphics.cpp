@@ -1,11 +1,13 @@
 #include "qualitygraphics.h"
 
 #include "huebincolours.h"
+#include "recordquality.h"
 
 #include <QPainter>
 #include <QPainterPath>
 
 #include <cmath>
+#include <limits>
 
 namespace QualityGraphics {
 
@@ -127,6 +129,41 @@ QVector<Bar> binBars(const double* values)
     for (int j = 0; j < hueBinCount; ++j)
         bars << Bar{QString::number(j + 1), values[j], binColour(j), QString()};
     return bars;
+}
+
+QVector<Bar> bandBars(const LightQuality& quality, const QStringList& names, int shareDecimals)
+{
+    const double values[] = {quality.pfdBlue, quality.pfdGreen, quality.pfdRed, quality.pfdFarRed};
+    const QColor colours[] = {QColor(35, 85, 215), QColor(40, 160, 70), QColor(215, 35, 35),
+                              QColor(120, 10, 20)};
+    QVector<Bar> bars;
+    for (int i = 0; i < 4; ++i) {
+        const double share = 100 * values[i] / quality.ppfd;
+        bars << Bar{names.value(i), values[i], colours[i],
+                    std::isfinite(share)
+                        ? RecordQuality::shownNumber(share, shareDecimals) + QStringLiteral(" %")
+                        : QString()};
+    }
+    return bars;
+}
+
+void barScale(const QVector<Bar>& bars, double* high, double* step)
+{
+    double largest = 0;
+    for (const Bar& bar : bars)
+        if (std::isfinite(bar.value))
+            largest = std::max(largest, bar.value);
+    if (!(largest > 0)) {
+        *high = 1;
+        *step = 0.2;
+        return;
+    }
+    const double rough = largest / 5 * 1.2;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    *step = power * (rough <= power ? 1 : rough <= 2 * power ? 2 : rough <= 5 * power ? 5 : 10);
+    *high = std::ceil(largest / *step * 1.2) * *step;
+    if (!std::isfinite(*high)) // near the largest double
+        *high = std::numeric_limits<double>::max();
 }
 
 void paintBars(QPainter* painter, const QRectF& rect, const QVector<Bar>& bars, double low,

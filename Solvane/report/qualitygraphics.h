@@ -1,6 +1,6 @@
 #pragma once
 
-#include "colorfidelity.h"
+#include "lightquality.h"
 
 #include <QColor>
 #include <QRectF>
@@ -37,5 +37,13 @@ void paintBars(QPainter* painter, const QRectF& rect, const QVector<Bar>& bars, 
 
 // The 16 bins' values as bars coloured by bin, labelled 1–16.
 QVector<Bar> binBars(const double* values);
+
+// The blue, green, red and far-red photon flux densities as bars named
+// `names`, each with its share of PPFD in percent to `shareDecimals`.
+QVector<Bar> bandBars(const LightQuality& quality, const QStringList& names, int shareDecimals);
+
+// A scale from 0 up to *high in steps of 1, 2 or 5 times a power of ten, about
+// five of them, with room above the largest bar for its text.
+void barScale(const QVector<Bar>& bars, double* high, double* step);
 
 } // namespace QualityGraphics

@@ -4,62 +4,25 @@
 #include "ohnocct.h"
 #include "qualitygraphics.h"
 #include "recordquality.h"
+#include "reportstyle.h"
 
 #include <QPainter>
 
 #include <cmath>
-#include <limits>
 
 namespace QualityReport {
 
+using namespace ReportStyle;
+using RecordQuality::shownNumber;
+
 namespace {
 
-const QString family = QStringLiteral("Calibri");
-const QString dash = QString(QChar(0x2014));
+const QString dash = QStringLiteral("—");
 
-void titleFont(VXPainter& page)
-{
-    page.setFont(30, QFont::Bold, family);
-}
-void headingFont(VXPainter& page)
-{
-    page.setFont(20, QFont::Bold, family);
-}
-void labelFont(VXPainter& page)
-{
-    page.setFont(13, QFont::Bold, family);
-}
-void valueFont(VXPainter& page)
-{
-    page.setFont(13, QFont::Light, family);
-}
 // The graphics take the painter's font for their titles and scales.
 void graphicsFont(VXPainter& page)
 {
     page.setFont(9, QFont::Normal, family);
-}
-
-// A heading with its rule three rows further down, as on the test report.
-void heading(VXPainter& page, const QString& text, float y)
-{
-    headingFont(page);
-    page.drawText(text, 0, y, Qt::AlignLeft);
-    page.drawLine(0, y + 3, 100, y + 3);
-}
-
-// Fixed decimals; "—" for what is not determined, and no "-0" for a value
-// that rounds to zero. Values beyond any real light (from an illuminance typed
-// into a data file) in exponent form, not as hundreds of digits.
-QString number(double value, int decimals)
-{
-    if (!std::isfinite(value))
-        return dash;
-    if (std::abs(value) >= 1e12)
-        return QString::number(value, 'g', 4);
-    QString text = QString::number(value, 'f', decimals);
-    if (text.startsWith('-') && text.toDouble() == 0)
-        text.remove(0, 1);
-    return text;
 }
 
 // A label, its value ending at valueEnd and the unit after it.
@@ -111,23 +74,6 @@ QString cctNote(const LightQuality& quality)
                                : QStringLiteral(" (%1)").arg(reasons.join(QStringLiteral(", "))));
 }
 
-// A step of 1, 2 or 5 times a power of ten that gives about five ticks up to
-// the largest value, with room above it for the bar's text.
-void barScale(double largest, double* high, double* step)
-{
-    if (!(largest > 0) || !std::isfinite(largest)) {
-        *high = 1;
-        *step = 0.2;
-        return;
-    }
-    const double rough = largest / 5 * 1.2;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    *step = power * (rough <= power ? 1 : rough <= 2 * power ? 2 : rough <= 5 * power ? 5 : 10);
-    *high = std::ceil(largest / *step * 1.2) * *step;
-    if (!std::isfinite(*high)) // near the largest double
-        *high = std::numeric_limits<double>::max();
-}
-
 QString dateOf(const QString& text)
 {
     const QDateTime stamp = QDateTime::fromString(text, Qt::ISODate);
@@ -145,7 +91,7 @@ void paint(QPainter* painter, QPrinter* printer, const QStringList& record,
     // Every value of a record that could not be read is "—", whatever the
     // engine would give for an empty spectrum.
     const auto value = [computed](double v, int decimals) {
-        return computed ? number(v, decimals) : dash;
+        return computed ? shownNumber(v, decimals) : dash;
     };
 
     painter->save();
@@ -224,38 +170,22 @@ void paint(QPainter* painter, QPrinter* printer, const QStringList& record,
     // Photosynthetic photons: PPFD and its bands, with each band's share of it.
     heading(page, QStringLiteral("Photosynthetic Photon Flux"), 64.5f);
     const QString flux = QStringLiteral("µmol/(m²·s)");
-    struct Band
-    {
-        const char* name;
-        const char* range;
-        double value;
-        QColor colour;
-    };
-    const Band bands[4] = {{"Blue", "400–499 nm", q.pfdBlue, QColor(35, 85, 215)},
-                           {"Green", "500–599 nm", q.pfdGreen, QColor(40, 160, 70)},
-                           {"Red", "600–700 nm", q.pfdRed, QColor(215, 35, 35)},
-                           {"Far red", "701–780 nm", q.pfdFarRed, QColor(120, 10, 20)}};
+    const char* const ranges[4] = {"400–499 nm", "500–599 nm", "600–700 nm", "701–780 nm"};
+    const QStringList names = {"Blue", "Green", "Red", "Far red"};
     row(page, 0, 37, 67.5f, QStringLiteral("PPFD"), value(q.ppfd, 1), flux);
     labelFont(page);
     page.drawText(QStringLiteral("400–700 nm"), 10, 67.5f, Qt::AlignLeft);
-    QVector<QualityGraphics::Bar> bars;
-    double largest = 0;
-    for (int b = 0; b < 4; ++b) {
-        const Band& band = bands[b];
-        const double v = computed ? band.value : qQNaN();
+    QVector<QualityGraphics::Bar> bars = QualityGraphics::bandBars(q, names, 1);
+    for (int b = 0; b < bars.size(); ++b) {
+        if (!computed)
+            bars[b] = {names.at(b), qQNaN(), bars.at(b).colour, QString()};
         const float y = 69.5f + 1.5f * b;
-        row(page, 0, 37, y, QString::fromUtf8(band.name), value(v, 1), flux);
+        row(page, 0, 37, y, names.at(b), value(bars.at(b).value, 1), flux);
         labelFont(page);
-        page.drawText(QString::fromUtf8(band.range), 10, y, Qt::AlignLeft);
-        const double share = v / q.ppfd * 100;
-        bars << QualityGraphics::Bar{QString::fromUtf8(band.name), v, band.colour,
-                                     std::isfinite(share) ? number(share, 1) + QStringLiteral(" %")
-                                                          : QString()};
-        if (std::isfinite(v))
-            largest = qMax(largest, v);
+        page.drawText(QString::fromUtf8(ranges[b]), 10, y, Qt::AlignLeft);
     }
     double high, step;
-    barScale(largest, &high, &step);
+    QualityGraphics::barScale(bars, &high, &step);
     graphicsFont(page);
     QualityGraphics::paintBars(painter, page.transformToLogicalCoordinate(54, 67.5f, 46, 16), bars,
                                0, high, step, QStringLiteral("Photon flux density ") + flux);

@@ -3,6 +3,7 @@
 #include "VXGraph.h"
 #include "VXPainter.h"
 #include "measurementrecord.h"
+#include "reportstyle.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,34 +11,9 @@
 
 namespace TestReport {
 
+using namespace ReportStyle;
+
 namespace {
-
-const QString family = QStringLiteral("Calibri");
-
-void titleFont(VXPainter& page)
-{
-    page.setFont(30, QFont::Bold, family);
-}
-void headingFont(VXPainter& page)
-{
-    page.setFont(20, QFont::Bold, family);
-}
-void labelFont(VXPainter& page)
-{
-    page.setFont(13, QFont::Bold, family);
-}
-void valueFont(VXPainter& page)
-{
-    page.setFont(13, QFont::Light, family);
-}
-
-// A heading with its rule three rows further down.
-void heading(VXPainter& page, const QString& text, float y)
-{
-    headingFont(page);
-    page.drawText(text, 0, y, Qt::AlignLeft);
-    page.drawLine(0, y + 3, 100, y + 3);
-}
 
 // Label and value rows from y down, 1.5 apart.
 void informationRows(VXPainter& page, const QStringList& labels, const QStringList& values, float y)
