@@ -3,8 +3,8 @@
 
 #include "AboutDialog.h"
 #include "LightQualityDialog.h"
-#include "LuxEngine.h"
 #include "TKIOStream.h"
+#include "backgroundwork.h"
 #include "colorimetry.h"
 #include "languagesettings.h"
 #include "measurementrecord.h"
@@ -15,9 +15,11 @@
 #include "testreport.h"
 #include "windowstyles.h"
 
+#include <QCloseEvent>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QHeaderView>
 #include <QMessageBox>
@@ -25,6 +27,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QScrollBar>
 #include <QSet>
 #include <qwt_plot_canvas.h>
@@ -38,6 +41,11 @@
 #include <cmath>
 
 namespace {
+
+// The longest the window spends on arriving records before it lets other
+// events through.
+constexpr int readingSliceMs = 15;
+constexpr int progressDelayMs = 500; // a shorter read-out shows no progress
 
 // A value cell of the test-item and intensity tables.
 QTableWidgetItem* valueItem(const QString& text, Qt::Alignment alignment)
@@ -76,7 +84,20 @@ MainWindow::MainWindow(QWidget* parent)
     initializeImages();
     ui->setupUi(this);
     spectroCurve = new QwtPlotCurve(QString());
-    luxEngine = new LuxEngine(nullptr); // loads the meter library, which stays loaded
+    meterReadout = new MeterReadout(this); // loads the meter library, which stays loaded
+    connect(meterReadout, &MeterReadout::readingsArrived, &readingTimer,
+            QOverload<>::of(&QTimer::start));
+    connect(meterReadout, &MeterReadout::finished, this, [this](MeterReadout::Outcome outcome) {
+        readoutOutcome = outcome;
+        readingTimer.start();
+    });
+    // A timer, not a queued call: one slice per pass of the event loop.
+    readingTimer.setSingleShot(true);
+    readingTimer.setInterval(0);
+    connect(&readingTimer, &QTimer::timeout, this, &MainWindow::showReadings);
+    progressDelay.setSingleShot(true);
+    progressDelay.setInterval(progressDelayMs);
+    connect(&progressDelay, &QTimer::timeout, this, &MainWindow::showReadoutProgress);
 
     // Restore the saved language before connecting, so that restoring it
     // neither rewrites the file nor restarts the application.
@@ -90,13 +111,14 @@ MainWindow::MainWindow(QWidget* parent)
     currentDataOrdinal = -1;
 }
 
-// The meter command set and the curve live as long as the window, which
-// lives until the process ends; releasing them here keeps leak checks quiet.
+// The curve lives as long as the window, which lives until the process ends;
+// releasing it here keeps leak checks quiet. A read-out still running is
+// stopped and its thread waited for before anything it reports to goes.
 MainWindow::~MainWindow()
 {
+    delete meterReadout;
     delete ui;
     delete spectroCurve;
-    delete luxEngine;
 }
 
 void MainWindow::initializeWidgets()
@@ -328,58 +350,146 @@ void MainWindow::on_comboBox_plot_currentIndexChanged(int index)
     updatePlot(index);
 }
 
+// The meter is read on another thread; records are listed as they come, the
+// first is shown at once, and the observer chosen now applies to them all.
 void MainWindow::on_btn_readData_clicked()
 {
-    currentDataOrdinal = 0;
-    ui->tableWidget_storedData->setRowCount(0);
-    double illuminance = 0.0;
-    QDateTime time;
+    if (busy)
+        return;
     dataList.clear();
-    double intensity[MeasurementRecord::spectrumLength];
-    double ratio = 0.0;
-
-    // Nothing else runs until the meter has given every record.
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QString message;
-    for (int k = 0;; ++k) {
-        const int result = luxEngine->readStoredData(k, &time, &illuminance, intensity, &ratio);
-        if (result != LuxEngine::Succeeded) {
-            message = result == LuxEngine::NoRecord ? QStringLiteral("读取存储数据完成")
-                                                    : QStringLiteral("读取存储数据失败");
-            break;
-        }
-        // calculateItems makes record k anew from its name on but without the
-        // date, which only the meter's answer has: it goes in as entry 1 after.
-        const QString date = MeasurementRecord::dateText(time);
-        dataList.append({MeasurementRecord::name(k), date});
-        calculateItems(k, illuminance, intensity, MeasurementRecord::spectrumLength, ratio,
-                       ui->comboBox_observer->currentIndex());
-        dataList[k].insert(1, date);
-        appendStoredRow(ui->tableWidget_storedData, dataList.at(k));
-    }
-    QApplication::restoreOverrideCursor();
-
-    QMessageBox::warning(this, QString(), message, QMessageBox::Ok);
-    on_tableWidget_storedData_cellClicked(0, 1);
+    ui->tableWidget_storedData->setRowCount(0);
+    showNoRecord();
+    waitingReadings.clear();
+    readoutOutcome.reset();
+    readoutObserver = ui->comboBox_observer->currentIndex();
+    setBusy(true);
+    meterReadout->start();
+    progressDelay.start();
 }
 
-void MainWindow::calculateItems(int dataOrdinal, double illuminance, double* intensity,
-                                int dataCount, double ratio, int observer)
+void MainWindow::showReadings()
 {
-    ColorimetricResult results;
-    initPlanckianTable();
-    calculateColorParameters(intensity, dataCount, results, observer, ratio);
+    for (StoredReading& reading : meterReadout->takeReadings())
+        waitingReadings.push_back(std::move(reading));
+    QElapsedTimer slice;
+    slice.start();
+    while (!waitingReadings.empty() && slice.elapsed() < readingSliceMs) {
+        const StoredReading& reading = waitingReadings.front();
+        const int k = dataList.size();
+        dataList.append(MeasurementRecord::fromReading(k, reading.time, reading.illuminance,
+                                                       reading.intensity.data(), reading.ratio,
+                                                       readoutObserver));
+        waitingReadings.pop_front();
+        appendStoredRow(ui->tableWidget_storedData, dataList.last());
+        if (k == 0)
+            on_tableWidget_storedData_cellClicked(0, 1);
+    }
+    if (readoutProgress)
+        readoutProgress->setLabelText(tr("%1 records read").arg(dataList.size()));
+    if (!waitingReadings.empty())
+        readingTimer.start();
+    else if (readoutOutcome && !askingToClose)
+        endReadout();
+}
 
-    // The record is made anew: name, illuminance, items, intensities. The
-    // date (entry 1) is the caller's to insert.
-    QStringList& record = dataList[dataOrdinal];
-    record.clear();
-    record.reserve(MeasurementRecord::fullSize);
-    record << MeasurementRecord::name(dataOrdinal)
-           << MeasurementRecord::illuminanceText(illuminance)
-           << MeasurementRecord::itemTexts(results);
-    for (int i = 0; i < dataCount; ++i)
-        record << MeasurementRecord::intensityText(intensity[i]);
+void MainWindow::showReadoutProgress()
+{
+    if (readoutOutcome || readoutProgress)
+        return;
+    readoutProgress = new QProgressDialog(this); // Qt's own Cancel
+    readoutProgress->setObjectName(QStringLiteral("progress_readout"));
+    readoutProgress->setWindowModality(Qt::NonModal); // the records can be looked at meanwhile
+    readoutProgress->setRange(0, 0);
+    readoutProgress->setMinimumDuration(0);
+    readoutProgress->setAutoClose(false);
+    readoutProgress->setAutoReset(false);
+    readoutProgress->setLabelText(tr("%1 records read").arg(dataList.size()));
+    connect(readoutProgress, &QProgressDialog::canceled, meterReadout, &MeterReadout::cancel);
+    readoutProgress->show();
+}
+
+// The records read stay whatever the outcome; the message says which it was.
+void MainWindow::endReadout()
+{
+    progressDelay.stop();
+    delete readoutProgress;
+    readoutProgress = nullptr;
+    const MeterReadout::Outcome outcome = *readoutOutcome;
+    readoutOutcome.reset();
+    if (!closeWhenIdle) {
+        QString message;
+        switch (outcome) {
+        case MeterReadout::Outcome::Completed:
+            message = QStringLiteral("读取存储数据完成");
+            break;
+        case MeterReadout::Outcome::Failed:
+            message = QStringLiteral("读取存储数据失败");
+            break;
+        case MeterReadout::Outcome::Cancelled:
+            message = tr("The read-out was cancelled. The %1 records read before it are kept.")
+                          .arg(dataList.size());
+            break;
+        }
+        QMessageBox::warning(this, QString(), message, QMessageBox::Ok);
+    }
+    setBusy(false);
+    if (closeWhenIdle)
+        close();
+}
+
+void MainWindow::setBusy(bool on)
+{
+    busy = on;
+    for (QWidget* control :
+         {static_cast<QWidget*>(ui->btn_readData), static_cast<QWidget*>(ui->btn_open),
+          static_cast<QWidget*>(ui->btn_export), static_cast<QWidget*>(ui->btn_print),
+          static_cast<QWidget*>(ui->comboBox_language)})
+        control->setEnabled(!on);
+    emit busyChanged(on);
+}
+
+// Closing stops the work first: a read-out after the user agrees, file work
+// at once. The window closes when the work has ended.
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!busy) {
+        QMainWindow::closeEvent(event);
+        return;
+    }
+    event->ignore();
+    if (closeWhenIdle || askingToClose)
+        return;
+    if (fileWork) {
+        closeWhenIdle = true;
+        fileWork->cancel();
+        return;
+    }
+    askingToClose = true;
+    const auto answer = QMessageBox::question(
+        this, QString(),
+        tr("A read-out is running. Stop it and close Solvane? The records read so far will "
+           "not be kept."),
+        QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    askingToClose = false;
+    if (answer == QMessageBox::Yes) {
+        closeWhenIdle = true;
+        meterReadout->cancel();
+    }
+    readingTimer.start(); // the read-out may have ended meanwhile
+}
+
+bool MainWindow::runFileWork(BackgroundWork& work, const BackgroundWork::Work& job)
+{
+    fileWork = &work;
+    setBusy(true);
+    work.run(job);
+    fileWork = nullptr;
+    setBusy(false);
+    if (closeWhenIdle) {
+        close();
+        return false;
+    }
+    return true;
 }
 
 void MainWindow::setRecords(const QList<QStringList>& records)
@@ -526,7 +636,19 @@ void MainWindow::on_btn_export_clicked()
         return;
     TKIOStream stream;
     stream.setFileDirectory(path);
-    if (stream.writeSolvaneData(MeasurementRecord::fieldNames(), exported))
+    bool written = false;
+    BackgroundWork work(this, tr("Exporting data…"));
+    if (!runFileWork(work,
+                     [&](BackgroundWork::Progress& progress) {
+                         stream.setProgressReport([&progress](qint64 done, qint64 total) {
+                             return progress.report(done, total);
+                         });
+                         written =
+                             stream.writeSolvaneData(MeasurementRecord::fieldNames(), exported);
+                     }) ||
+        stream.cancelled())
+        return; // an existing file stays as it was
+    if (written)
         QMessageBox::warning(this, tr("Successful"), tr("Succeeded in exporting data"),
                              QMessageBox::Ok);
     else
@@ -548,15 +670,34 @@ void MainWindow::exportLightQuality()
                    QStringLiteral("Solvane Light Quality"), tr("Data file(*.csv)"));
     if (path.isEmpty())
         return;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QList<QStringList> lines;
-    lines.reserve(selected.size());
-    for (const QStringList& record : selected)
-        lines << RecordQuality::exportLine(record, RecordQuality::evaluate(record));
     TKIOStream stream;
     stream.setFileDirectory(path);
-    const bool written = stream.writeSolvaneData(RecordQuality::exportHeader(), lines);
-    QApplication::restoreOverrideCursor();
+    bool written = false;
+    bool cancelled = false;
+    BackgroundWork work(parent, tr("Exporting data…"));
+    // Computing takes longer than writing: the first half of the way.
+    if (!runFileWork(work,
+                     [&](BackgroundWork::Progress& progress) {
+                         const qint64 count = selected.size();
+                         QList<QStringList> lines;
+                         lines.reserve(selected.size());
+                         for (const QStringList& record : selected) {
+                             if (!progress.report(lines.size(), 2 * count)) {
+                                 cancelled = true;
+                                 return;
+                             }
+                             lines << RecordQuality::exportLine(record,
+                                                                RecordQuality::evaluate(record));
+                         }
+                         stream.setProgressReport([&progress, count](qint64 done, qint64 total) {
+                             return progress.report(count + done * count / qMax<qint64>(total, 1),
+                                                    2 * count);
+                         });
+                         written = stream.writeSolvaneData(RecordQuality::exportHeader(), lines);
+                         cancelled = stream.cancelled();
+                     }) ||
+        cancelled)
+        return;
     if (written)
         QMessageBox::warning(parent, tr("Successful"), tr("Succeeded in exporting data"),
                              QMessageBox::Ok);
@@ -564,7 +705,8 @@ void MainWindow::exportLightQuality()
         QMessageBox::warning(parent, tr("Failure"), tr("Fail to export data"), QMessageBox::Ok);
 }
 
-// The records shown stay until a file has been read in full.
+// The records shown stay until a file has been read in full; a large file is
+// read on another thread, with progress and Cancel.
 void MainWindow::on_btn_open_clicked()
 {
     const QString path = chooseFile(this, FileDialog::Open, tr("Open file"),
@@ -575,8 +717,19 @@ void MainWindow::on_btn_open_clicked()
     stream.setFileDirectory(path);
     QStringList tag;
     QList<QStringList> records;
+    bool read = false;
+    BackgroundWork work(this, tr("Opening the data file…"));
+    if (!runFileWork(work,
+                     [&](BackgroundWork::Progress& progress) {
+                         stream.setProgressReport([&progress](qint64 done, qint64 total) {
+                             return progress.report(done, total);
+                         });
+                         read = stream.readSolvaneData(&tag, &records);
+                     }) ||
+        stream.readError() == TKIOStream::ReadError::Cancelled)
+        return; // the records shown stay
     QString failure;
-    if (!stream.readSolvaneData(&tag, &records)) {
+    if (!read) {
         switch (stream.readError()) {
         case TKIOStream::ReadError::NotDataFile:
             failure = tr("This file is not a Solvane data file.");

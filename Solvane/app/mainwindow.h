@@ -1,16 +1,22 @@
 #pragma once
 
+#include "MeterReadout.h"
 #include "PrintSettingDlg.h"
+#include "backgroundwork.h"
 
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
 
+#include <QTimer>
+
+#include <deque>
 #include <functional>
+#include <optional>
 
 class LightQualityDialog;
-class LuxEngine;
 class QPrinter;
+class QProgressDialog;
 class QTableWidget;
 class QUrl;
 class QwtPlotCurve;
@@ -21,6 +27,7 @@ class MainWindow;
 class MainWindow : public QMainWindow
 {
     Q_OBJECT
+    Q_PROPERTY(bool busy READ isBusy NOTIFY busyChanged)
 
 public:
     explicit MainWindow(QWidget* parent = nullptr);
@@ -52,6 +59,16 @@ public:
         std::function<bool(const QString& program, const QStringList& arguments)>;
     void setProcessStarter(ProcessStarter starter) { startProcess = std::move(starter); }
 
+    // While a read-out, an open or an export runs: Read, Open, Export, Print
+    // and the language wait for it.
+    bool isBusy() const { return busy; }
+
+signals:
+    void busyChanged(bool busy);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private slots:
     void initializeWidgets();
     void setPrintFormat(bool pdf);
@@ -70,8 +87,6 @@ private slots:
     void on_comboBox_plot_currentIndexChanged(int index);
     void on_comboBox_observer_currentIndexChanged(int index);
 
-    void calculateItems(int dataOrdinal, double illuminance, double* intensity, int dataCount,
-                        double ratio, int observer);
     void updateStoredItemTable(QTableWidget* table, QList<QStringList> data);
     void updateTestItemTable(QTableWidget* table, QStringList data);
     void updateIntensityTable(QTableWidget* table, QStringList data);
@@ -101,9 +116,28 @@ private:
     QList<QStringList> selectedRecords() const;
     void exportLightQuality();
     void showQuality();
+    void setBusy(bool on);
+    // Runs file work with progress; false when the window closes instead.
+    bool runFileWork(BackgroundWork& work,
+                     const std::function<void(BackgroundWork::Progress&)>& job);
+    void showReadings();
+    void showReadoutProgress();
+    void endReadout();
 
     Ui::MainWindow* ui;
-    LuxEngine* luxEngine;
+    MeterReadout* meterReadout; // owns the meter library's only user
+    // Readings come faster than records are computed and listed: they wait
+    // here and are shown a slice at a time, so that the window stays responsive.
+    std::deque<StoredReading> waitingReadings;
+    QTimer readingTimer;
+    QTimer progressDelay;
+    QProgressDialog* readoutProgress = nullptr;
+    int readoutObserver = 0;
+    std::optional<MeterReadout::Outcome> readoutOutcome; // set once the meter is done
+    BackgroundWork* fileWork = nullptr;
+    bool busy = false;
+    bool askingToClose = false;
+    bool closeWhenIdle = false;
     QwtPlotCurve* spectroCurve;
     QList<QStringList> dataList;
     FileChooser chooseFile;

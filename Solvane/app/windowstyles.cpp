@@ -11,14 +11,15 @@ QString commandButton(const char* image, bool fileCommand)
     return QStringLiteral("QPushButton{background-color: rgb(48,52,63); border: 0px solid "
                           "rgb(48,52,63); %1 url(:/images/%2); image-position: left; "
                           "padding-left: 15px;}QPushButton:hover{background-color: "
-                          "rgb(71,141,228)}")
+                          "rgb(71,141,228)}QPushButton:disabled{color: rgb(120,126,140);}")
         .arg(colour, QLatin1String(image));
 }
 
 QString headerButton(const char* colour, const char* hoverColour)
 {
     return QStringLiteral("QPushButton{background-color: %1; border: 0px solid; color: white; "
-                          "border-radius: 3px;}QPushButton:hover{background-color: %2;}")
+                          "border-radius: 3px;}QPushButton:hover{background-color: %2;}"
+                          "QPushButton:disabled{background-color: rgb(205,209,218);}")
         .arg(QLatin1String(colour), QLatin1String(hoverColour));
 }
 
@@ -27,7 +28,7 @@ QString selector(const char* textColour, const char* background, const char* arr
     return QStringLiteral("QComboBox{color: %1; background-color: %2; border: 0px solid "
                           "rgb(255,255,255); padding-left: 10px;}QComboBox::drop-down{width: "
                           "10px; border: 1px; padding-right: 10px;}QComboBox::down-arrow{image: "
-                          "url(:/images/%3);}")
+                          "url(:/images/%3);}QComboBox:disabled{color: rgb(160,168,184);}")
         .arg(QLatin1String(textColour), QLatin1String(background), QLatin1String(arrowImage));
 }
 

@@ -18,6 +18,10 @@ void TKIOStream::setFileDirectory(QString dir)
 
 bool TKIOStream::writeSolvaneData(QStringList tag, QList<QStringList> data)
 {
+    wasCancelled = false;
+    // Where no temporary file can be made the old file is already gone once
+    // writing starts: stopping then would lose both.
+    const bool stoppable = QFileInfo(QFileInfo(path).absolutePath()).isWritable();
     QSaveFile file(path);
     // A user may be allowed to write the file but not to create the temporary
     // one beside it; the file is then written in place.
@@ -29,8 +33,15 @@ bool TKIOStream::writeSolvaneData(QStringList tag, QList<QStringList> data)
     }
     QTextStream out(&file);
     out << tag.join(',') << '\n';
-    for (const QStringList& record : qAsConst(data))
-        out << record.join(',') << '\n';
+    for (int i = 0; i < data.size(); ++i) {
+        if (i % 256 == 0 && !keepGoing(i, data.size()) && stoppable) {
+            file.cancelWriting();
+            wasCancelled = true;
+            error = QStringLiteral("cancelled");
+            return false;
+        }
+        out << data.at(i).join(',') << '\n';
+    }
     out.flush();
     // Only now does the new file take the old one's place.
     if (out.status() != QTextStream::Ok || !file.commit()) {
@@ -65,6 +76,7 @@ bool TKIOStream::readSolvaneData(QStringList* tag, QList<QStringList>* data)
     }
     if (file.size() > maxFileBytes)
         return failRead(ReadError::TooLarge, QStringLiteral("larger than 1 GiB"));
+    const qint64 size = file.size();
 
     // Read in blocks and split at LF, CR LF and CR, so that no line can grow
     // without bound and files from old spreadsheets (CR only) read as lines.
@@ -101,6 +113,8 @@ bool TKIOStream::readSolvaneData(QStringList* tag, QList<QStringList>* data)
         return true;
     };
     for (qint64 total = 0;;) {
+        if (!keepGoing(total, size))
+            return failRead(ReadError::Cancelled, QStringLiteral("cancelled"));
         const QByteArray block = file.read(1 << 20);
         if (block.isEmpty())
             break;

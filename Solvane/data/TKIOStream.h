@@ -4,6 +4,8 @@
 #include <QObject>
 #include <QStringList>
 
+#include <functional>
+
 // Measurement records as comma-separated text: a header line, then one record
 // a line, every entry as it is, no quoting.
 class TKIOStream : public QObject
@@ -21,6 +23,7 @@ public:
         NotAFile,    // a folder, a device, a pipe
         TooLarge,    // far beyond what a data file can hold
         NotDataFile, // the first line is not a data file's header
+        Cancelled,   // the progress report asked to stop
     };
     ReadError readError() const { return lastReadError; }
     // Why the last read or write failed, in English, for logs and tools.
@@ -30,6 +33,14 @@ public:
     static constexpr qint64 maxFileBytes = qint64(1) << 30;
     static constexpr int maxLineChars = 64 << 20;
     static constexpr int maxFields = 10000000;
+
+    // Called now and then during a read (bytes) or a write (records) with how
+    // far it is; returning false stops it: a read then fails as Cancelled, a
+    // write leaves an existing file as it was (cancelled() tells). A write
+    // that has to replace the file in place (see writeSolvaneData) goes on.
+    using ProgressReport = std::function<bool(qint64 done, qint64 total)>;
+    void setProgressReport(ProgressReport report) { progressReport = std::move(report); }
+    bool cancelled() const { return wasCancelled; }
 
 public slots:
     // The file to work on (a file path, whatever the name says).
@@ -46,7 +57,14 @@ public slots:
 private:
     bool failRead(ReadError reason, const QString& why);
 
+    bool keepGoing(qint64 done, qint64 total) const
+    {
+        return !progressReport || progressReport(done, total);
+    }
+
     QString path;
     QString error;
+    ProgressReport progressReport;
+    bool wasCancelled = false;
     ReadError lastReadError = ReadError::None;
 };

@@ -1,5 +1,7 @@
 #include "measurementrecord.h"
 
+#include "colorimetry.h"
+
 namespace MeasurementRecord {
 
 namespace {
@@ -53,6 +55,20 @@ QStringList itemTexts(const double* results)
 QString intensityText(double intensity)
 {
     return QString::number(intensity, 'g', 6);
+}
+
+QStringList fromReading(int ordinal, const QDateTime& time, double illuminance,
+                        const double* intensity, double ratio, int observer)
+{
+    ColorimetricResult results;
+    initPlanckianTable();
+    calculateColorParameters(intensity, spectrumLength, results, observer, ratio);
+    QStringList record;
+    record.reserve(fullSize);
+    record << name(ordinal) << dateText(time) << illuminanceText(illuminance) << itemTexts(results);
+    for (int i = 0; i < spectrumLength; ++i)
+        record << intensityText(intensity[i]);
+    return record;
 }
 
 QStringList fieldNames()

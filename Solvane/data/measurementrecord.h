@@ -44,6 +44,10 @@ QString illuminanceText(double lux);
 // The computed items' texts (entries 3–28) from the result slots.
 QStringList itemTexts(const double* results);
 QString intensityText(double intensity);
+// Record `ordinal` as the engine computes it from a stored reading of the
+// meter with the observer chosen for the read-out (0: 2°, 1: 10°).
+QStringList fromReading(int ordinal, const QDateTime& time, double illuminance,
+                        const double* intensity, double ratio, int observer);
 // The names of the 430 entries, the header line of a data file.
 QStringList fieldNames();
 // Whether a data file's first line is this header: its names match as far as

@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <mutex>
 #include <optional>
 
 // "<unreadable>" for a file that cannot be read: a missing file never passes for an empty one.
@@ -64,11 +65,14 @@ public:
     QStringList lines;
 
 private:
+    // The meter's read-out logs from its own thread.
     static void record(QtMsgType, const QMessageLogContext&, const QString& text)
     {
+        const std::lock_guard<std::mutex> guard(lock);
         if (current)
             current->lines << text;
     }
+    static inline std::mutex lock;
     static inline LogRecorder* current = nullptr;
     const QtMessageHandler before;
 };

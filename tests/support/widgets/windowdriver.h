@@ -54,11 +54,14 @@ struct MessageBoxAnswerer
     }};
 };
 
-// Presses a button and answers the message box it may open.
+// Presses a button, waits for the work it starts (a read-out runs on after
+// the click), and answers the message box it may open.
 inline SeenMessage press(QWidget* window, const char* button)
 {
     MessageBoxAnswerer answerer;
     window->findChild<QPushButton*>(button)->click();
+    if (!QTest::qWaitFor([window] { return !window->property("busy").toBool(); }, 120000))
+        qWarning("%s: the work it started has not ended", button);
     return answerer.seen;
 }
 

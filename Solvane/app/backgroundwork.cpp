@@ -1,0 +1,67 @@
+#include "backgroundwork.h"
+
+#include <QEventLoop>
+#include <QPointer>
+#include <QProgressDialog>
+#include <QTimer>
+
+#include <memory>
+#include <thread>
+
+namespace {
+constexpr int progressDelayMs = 500; // shorter work shows no dialog
+constexpr int progressUpdateMs = 50;
+} // namespace
+
+bool BackgroundWork::Progress::report(qint64 doneSoFar, qint64 all)
+{
+    done = doneSoFar;
+    total = all;
+    return !stop;
+}
+
+void BackgroundWork::run(const Work& work)
+{
+    QEventLoop loop;
+    std::atomic<bool> ended{false};
+    std::thread worker([&] {
+        work(progress);
+        ended = true;
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+
+    std::unique_ptr<QProgressDialog> dialog;
+    QTimer update;
+    QObject::connect(&update, &QTimer::timeout, [&] {
+        if (!dialog) {
+            dialog = std::make_unique<QProgressDialog>(parent); // with Qt's own Cancel
+            dialog->setLabelText(label);
+            dialog->setRange(0, 1000);
+            dialog->setWindowModality(Qt::WindowModal);
+            dialog->setMinimumDuration(0);
+            dialog->setAutoReset(false);
+            dialog->setAutoClose(false);
+            QObject::connect(dialog.get(), &QProgressDialog::canceled, [this] { cancel(); });
+            dialog->show();
+        }
+        const qint64 total = progress.total;
+        dialog->setValue(total > 0 ? int(1000 * progress.done / total) : 0);
+        update.start(progressUpdateMs);
+    });
+    update.setSingleShot(true);
+    update.start(progressDelayMs);
+
+    // An application that quits ends every event loop, this one too: the
+    // work is then told to stop, and waited for.
+    if (!ended)
+        loop.exec();
+    update.stop();
+    if (!ended)
+        cancel();
+    worker.join();
+}
+
+BackgroundWork::BackgroundWork(QWidget* parentWidget, const QString& text)
+    : parent(parentWidget), label(text)
+{
+}
