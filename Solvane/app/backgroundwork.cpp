@@ -9,7 +9,6 @@
 #include <thread>
 
 namespace {
-constexpr int progressDelayMs = 500; // shorter work shows no dialog
 constexpr int progressUpdateMs = 50;
 } // namespace
 
@@ -35,6 +34,7 @@ void BackgroundWork::run(const Work& work)
     QObject::connect(&update, &QTimer::timeout, [&] {
         if (!dialog) {
             dialog = std::make_unique<QProgressDialog>(parent); // with Qt's own Cancel
+            dialog->setObjectName(QStringLiteral("progress_fileWork"));
             dialog->setLabelText(label);
             dialog->setRange(0, 1000);
             dialog->setWindowModality(Qt::WindowModal);

@@ -39,7 +39,12 @@ public:
     void cancel() { progress.stop = true; }
     bool wasCancelled() const { return progress.stop; }
 
+    // How long work runs before its dialog shows (tests shorten it).
+    static void setProgressDelay(int ms) { progressDelayMs = ms; }
+
 private:
+    static inline int progressDelayMs = 500; // shorter work shows no dialog
+
     QWidget* parent;
     QString label;
     Progress progress;

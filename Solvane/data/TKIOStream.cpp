@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 #include <QTextCodec>
 #include <QTextStream>
 
@@ -21,7 +22,10 @@ bool TKIOStream::writeSolvaneData(QStringList tag, QList<QStringList> data)
     wasCancelled = false;
     // Where no temporary file can be made the old file is already gone once
     // writing starts: stopping then would lose both.
-    const bool stoppable = QFileInfo(QFileInfo(path).absolutePath()).isWritable();
+    // Trying is the one test that holds for every kind of permission.
+    QTemporaryFile probe(QFileInfo(path).absolutePath() + QStringLiteral("/.solvane-XXXXXX"));
+    const bool stoppable = probe.open();
+    probe.remove();
     QSaveFile file(path);
     // A user may be allowed to write the file but not to create the temporary
     // one beside it; the file is then written in place.

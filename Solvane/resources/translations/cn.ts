@@ -527,6 +527,26 @@ mW/m²</translation>
         <source>Light quality</source>
         <translation>光品质</translation>
     </message>
+    <message>
+        <source>%1 records read</source>
+        <translation>已读取 %1 条记录</translation>
+    </message>
+    <message>
+        <source>The read-out was cancelled. The %1 records read before it are kept.</source>
+        <translation>读取已取消。已保留取消前读取的 %1 条记录。</translation>
+    </message>
+    <message>
+        <source>A read-out is running. Stop it and close Solvane? The records read so far will not be kept.</source>
+        <translation>正在读取存储数据。要停止读取并关闭 Solvane 吗？已读取的记录将不会保留。</translation>
+    </message>
+    <message>
+        <source>Exporting data…</source>
+        <translation>正在导出数据…</translation>
+    </message>
+    <message>
+        <source>Opening the data file…</source>
+        <translation>正在打开数据文件…</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>

@@ -527,6 +527,26 @@ mW/m²</translation>
         <source>Light quality</source>
         <translation>Light quality</translation>
     </message>
+    <message>
+        <source>%1 records read</source>
+        <translation>%1 records read</translation>
+    </message>
+    <message>
+        <source>The read-out was cancelled. The %1 records read before it are kept.</source>
+        <translation>The read-out was cancelled. The %1 records read before it are kept.</translation>
+    </message>
+    <message>
+        <source>A read-out is running. Stop it and close Solvane? The records read so far will not be kept.</source>
+        <translation>A read-out is running. Stop it and close Solvane? The records read so far will not be kept.</translation>
+    </message>
+    <message>
+        <source>Exporting data…</source>
+        <translation>Exporting data…</translation>
+    </message>
+    <message>
+        <source>Opening the data file…</source>
+        <translation>Opening the data file…</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>

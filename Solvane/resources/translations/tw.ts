@@ -527,6 +527,26 @@ mW/m²</translation>
         <source>Light quality</source>
         <translation>光品質</translation>
     </message>
+    <message>
+        <source>%1 records read</source>
+        <translation>已讀取 %1 筆記錄</translation>
+    </message>
+    <message>
+        <source>The read-out was cancelled. The %1 records read before it are kept.</source>
+        <translation>讀取已取消。已保留取消前讀取的 %1 筆記錄。</translation>
+    </message>
+    <message>
+        <source>A read-out is running. Stop it and close Solvane? The records read so far will not be kept.</source>
+        <translation>正在讀取儲存資料。要停止讀取並關閉 Solvane 嗎？已讀取的記錄將不會保留。</translation>
+    </message>
+    <message>
+        <source>Exporting data…</source>
+        <translation>正在匯出資料…</translation>
+    </message>
+    <message>
+        <source>Opening the data file…</source>
+        <translation>正在開啟資料檔案…</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
