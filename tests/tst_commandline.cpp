@@ -1,12 +1,21 @@
-// solvane-calc and solvane-report run as a user runs them: what they refuse,
-// what their messages say, and that a report is written in full or not at all.
+// solvane-calc, solvane-report and solvane-read run as a user runs them: what
+// they refuse, what their messages say, and that a report or a data file is
+// written in full or not at all.
 
+#include "LuxEngine.h"
+#include "MeterReadout.h"
+#include "TKIOStream.h"
 #include "colorimetry.h"
 #include "fixtures.h"
 #include "measurementrecord.h"
 #include "recordquality.h"
 
 #include <QtTest>
+
+#ifdef Q_OS_UNIX
+#include <csignal>
+#include <sys/stat.h>
+#endif
 
 namespace {
 
@@ -51,6 +60,38 @@ QList<QByteArray> spectrumLines()
     for (int i = 0; i < measurementCount; ++i)
         lines << QByteArray::number(1000 + 100 * i);
     return lines;
+}
+
+// The virtual meter, in this process and the programs it starts, with only these settings.
+void setMeter(const QList<QPair<const char*, QByteArray>>& settings)
+{
+    resetVirtualMeter();
+    for (const auto& [name, value] : settings)
+        qputenv(name, value);
+}
+
+// The lines of the data file that the window exports after reading the first
+// `count` records of the meter with the observer chosen, every row selected:
+// the header, the records, and the empty rest after the last end of line.
+QList<QByteArray> exportedLines(const QString& file, int observer, int count = 100000)
+{
+    LogRecorder quiet;
+    LuxEngine engine;
+    QList<QStringList> records;
+    for (int k = 0; k < count; ++k) {
+        StoredReading reading;
+        if (engine.readStoredData(k, &reading.time, &reading.illuminance, reading.intensity.data(),
+                                  &reading.ratio) != LuxEngine::Succeeded)
+            break;
+        records << MeasurementRecord::fromReading(k, reading.time, reading.illuminance,
+                                                  reading.intensity.data(), reading.ratio,
+                                                  observer);
+    }
+    TKIOStream stream;
+    stream.setFileDirectory(file);
+    return stream.writeSolvaneData(MeasurementRecord::fieldNames(), records)
+               ? fileContents(file).split('\n')
+               : QList<QByteArray>{};
 }
 
 } // namespace
@@ -214,6 +255,109 @@ private slots:
                 quality.contains(QRegularExpression(shown, QRegularExpression::MultilineOption)),
                 qPrintable(shown + " in\n" + quality));
         QVERIFY(QFile::remove(one) && QFile::remove(two));
+    }
+
+    // Every record, for either observer, byte for byte the window's export
+    // (default observer 0); only the closing line on stderr, no meter log.
+    void readWritesTheExportedFile()
+    {
+        setMeter({{"TORVIK_VM_RECORD_COUNT", "13"}}); // every light source, one twice
+        const QString file = path("read%1%2.csv");
+        for (const QStringList& option : {QStringList(), QStringList{"--observer", "1"}}) {
+            const QList<QByteArray> expected =
+                exportedLines(path("expected.csv"), option.isEmpty() ? 0 : 1);
+            QCOMPARE(expected.size(), 15);
+            const Run result = run("SOLVANE_READ", option + QStringList{file});
+            QCOMPARE(result.exitCode, 0);
+            QCOMPARE(QString::fromUtf8(result.err),
+                     "solvane-read: 13 records written to " + file + '\n');
+            QVERIFY(result.out.isEmpty());
+            QVERIFY(fileContents(file) == expected.join('\n'));
+        }
+        QVERIFY(QFile::remove(file) && QFile::remove(path("expected.csv")));
+    }
+
+    // A meter that fails, or is not there, still leaves what was read, exit 1;
+    // so does Ctrl+C, which stops the read-out after the exchange in flight.
+    void readKeepsRecordsOnFailure()
+    {
+        const QString file = path("read.csv");
+        setMeter({{"TORVIK_VM_RECORD_COUNT", "13"}});
+        const QList<QByteArray> expected = exportedLines(path("expected.csv"), 0);
+        const std::tuple<const char*, QByteArray, int> failures[] = {
+            {"TORVIK_VM_FAIL_AT", "5", 5}, {"TORVIK_VM_DISCONNECTED", "1", 0}};
+        for (const auto& [setting, value, count] : failures) {
+            setMeter({{"TORVIK_VM_RECORD_COUNT", "13"}, {setting, value}});
+            const Run result = run("SOLVANE_READ", {file});
+            QCOMPARE(result.exitCode, 1);
+            const QString records = QString::number(count) + " records";
+            QCOMPARE(QString::fromUtf8(result.err), "solvane-read: the meter failed after " +
+                                                        records + "; " + records + " written to " +
+                                                        file + '\n');
+            QVERIFY(fileContents(file) ==
+                    (expected.mid(0, 1 + count) + QList<QByteArray>{""}).join('\n'));
+        }
+
+#ifdef Q_OS_UNIX
+        setMeter({{"TORVIK_VM_RECORD_COUNT", "1000"}, { "TORVIK_VM_LATENCY_MS", "20" }});
+        QProcess process;
+        process.start(qEnvironmentVariable("SOLVANE_READ"), {file});
+        QVERIFY(process.waitForStarted());
+        QTest::qWait(300);
+        QCOMPARE(::kill(pid_t(process.processId()), SIGINT), 0);
+        QVERIFY(process.waitForFinished(60000));
+        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(process.exitCode(), 1);
+        const QList<QByteArray> lines = fileContents(file).split('\n');
+        const int count = lines.size() - 2;
+        QVERIFY2(count >= 1 && count < 1000 && lines.last().isEmpty(),
+                 qPrintable(QString::number(count)));
+        setMeter({{ "TORVIK_VM_RECORD_COUNT", "1000" }});
+        QCOMPARE(lines, exportedLines(path("expected.csv"), 0, count));
+        const QString records = QString::number(count) + " records";
+        QCOMPARE(QString::fromUtf8(process.readAllStandardError()),
+                 "solvane-read: interrupted after " + records + "; " + records + " written to " +
+                     file + '\n');
+#endif
+        QVERIFY(QFile::remove(file) && QFile::remove(path("expected.csv")));
+    }
+
+    // Bad arguments, and a file that cannot be written, exit 2: refused before
+    // the meter is read (the message would tell), no file made, an existing
+    // one as it was. So is a write that fails at the end (a full disk).
+    void readRefuses()
+    {
+        setMeter({{"TORVIK_VM_RECORD_COUNT", "13"}});
+        const QString file = path("read%1%2.csv"), fifo = path("fifo");
+        QVERIFY(writeFile(file, "previous\n"));
+#ifdef Q_OS_UNIX
+        QCOMPARE(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+#endif
+        const QStringList files = entries();
+        const QString usage = "\nUsage: solvane-read [--observer 0|1] OUT.csv\n";
+        const QList<QPair<QStringList, QString>> refused = {
+            {{}, "expected one output file" + usage},
+            {{file, path("other.csv")}, "expected one output file" + usage},
+            {{"--observer", "2", file}, "observer '2' must be 0 or 1" + usage},
+            {{"--unknown", file}, "Unknown option 'unknown'." + usage},
+            {{dir.path()}, dir.path() + ": cannot be written: is a folder\n"},
+            {{fifo}, fifo + ": cannot be written: not a regular file\n"},
+            {{path("missing/new.csv")},
+             path("missing/new.csv") + ": cannot be written: no folder " + path("missing") + '\n'}};
+        for (const auto& [arguments, message] : refused) {
+            const Run result = run("SOLVANE_READ", arguments);
+            QVERIFY2(result.exitCode == 2, qPrintable(arguments.join(' ')));
+            QCOMPARE(QString::fromUtf8(result.err), "solvane-read: " + message);
+            QCOMPARE(entries(), files);
+        }
+        const Run full = run("SOLVANE_READ", {file}, fullDisk);
+        QCOMPARE(full.exitCode, 2);
+        QCOMPARE(QString::fromUtf8(full.err), "solvane-read: " + file +
+                                                  ": cannot be written: File too large; 13 records "
+                                                  "read and not written\n");
+        QCOMPARE(entries(), files);
+        QCOMPARE(fileContents(file), QByteArray("previous\n"));
+        QVERIFY(QFile::remove(file) && QFile::remove(fifo));
     }
 };
 

@@ -84,6 +84,7 @@ private slots:
     void failedExportKeepsExistingFile();
     void longLineOpens();
     void refusedFilesKeepRecords();
+    void readToolWritesTheExportedFile();
 };
 
 // Every record, table cell and plotted point the same after export and open,
@@ -225,6 +226,25 @@ void CsvFilesTest::refusedFilesKeepRecords()
         QCOMPARE(window->records(), before);
         QCOMPARE(window->currentRecordIndex(), 2);
         QCOMPARE(shown(), view);
+    }
+}
+
+// solvane-read with the same meter writes, byte for byte, what Read and an
+// export of every row write, for either observer.
+void CsvFilesTest::readToolWritesTheExportedFile()
+{
+    for (int observer : {0, 1}) {
+        window->findChild<QComboBox*>("comboBox_observer")->setCurrentIndex(observer);
+        readMeter(window.data(), "13"); // the child process sees the same meter
+        QCOMPARE(exportTo(path("window.csv")).text, QString("Succeeded in exporting data"));
+        QProcess tool;
+        tool.start(qEnvironmentVariable("SOLVANE_READ"),
+                   {"--observer", QString::number(observer), path("tool.csv")});
+        QVERIFY(tool.waitForFinished(60000));
+        QCOMPARE(tool.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(tool.exitCode(), 0);
+        QCOMPARE(window->records().size(), 13);
+        QVERIFY(fileContents(path("tool.csv")) == fileContents(path("window.csv")));
     }
 }
 

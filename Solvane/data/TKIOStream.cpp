@@ -8,9 +8,24 @@
 #include <QSaveFile>
 #include <QTemporaryFile>
 #include <QTextCodec>
-#include <QTextStream>
 
 TKIOStream::TKIOStream(QObject* parent) : QObject(parent) {}
+
+namespace {
+
+// A short write sets no error; the write after it fails and says why (a full disk).
+bool writeAll(QFileDevice& file, const QByteArray& bytes)
+{
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+} // namespace
 
 void TKIOStream::setFileDirectory(QString dir)
 {
@@ -30,25 +45,33 @@ bool TKIOStream::writeSolvaneData(QStringList tag, QList<QStringList> data)
     // A user may be allowed to write the file but not to create the temporary
     // one beside it; the file is then written in place.
     file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    // Unbuffered, and written in blocks by writeAll: a buffered file or a text
+    // stream drops a short write and with it the reason for the failure.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Unbuffered)) {
         qDebug() << "打开文件失败!   错误原因:" << file.errorString();
         error = file.errorString();
         return false;
     }
-    QTextStream out(&file);
-    out << tag.join(',') << '\n';
-    for (int i = 0; i < data.size(); ++i) {
+    // In the system's encoding without a byte-order mark, as a text stream writes.
+    const QScopedPointer<QTextEncoder> encoder(
+        QTextCodec::codecForLocale()->makeEncoder(QTextCodec::IgnoreHeader));
+    QString block = tag.join(',') + '\n';
+    bool written = true;
+    for (int i = 0; written && i < data.size(); ++i) {
         if (i % 256 == 0 && !keepGoing(i, data.size()) && stoppable) {
             file.cancelWriting();
             wasCancelled = true;
             error = QStringLiteral("cancelled");
             return false;
         }
-        out << data.at(i).join(',') << '\n';
+        block += data.at(i).join(',') + '\n';
+        if (block.size() >= 1 << 20) {
+            written = writeAll(file, encoder->fromUnicode(block));
+            block.clear();
+        }
     }
-    out.flush();
     // Only now does the new file take the old one's place.
-    if (out.status() != QTextStream::Ok || !file.commit()) {
+    if (!written || !writeAll(file, encoder->fromUnicode(block)) || !file.commit()) {
         qDebug() << "写入文件失败!   错误原因:" << file.errorString();
         error = file.errorString();
         return false;
