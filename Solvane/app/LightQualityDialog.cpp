@@ -160,6 +160,11 @@ QString LightQualityDialog::explanation(const RecordQuality::Evaluation& evaluat
     return QString();
 }
 
+void LightQualityDialog::setExportEnabled(bool enabled)
+{
+    ui->btn_qualityExport->setEnabled(enabled);
+}
+
 void LightQualityDialog::on_btn_qualityExport_clicked()
 {
     emit exportRequested();

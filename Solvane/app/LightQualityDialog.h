@@ -24,6 +24,8 @@ public:
 
     // Computes and shows a record's measures; null shows that none is selected.
     void showRecord(const QStringList* record);
+    // Export waits, like the main window's, while other work runs.
+    void setExportEnabled(bool enabled);
 
 signals:
     // Export was pressed: the window knows which records are selected.

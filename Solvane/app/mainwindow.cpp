@@ -440,10 +440,8 @@ void MainWindow::endReadout()
 void MainWindow::setBusy(bool on)
 {
     busy = on;
-    for (QWidget* control :
-         {static_cast<QWidget*>(ui->btn_readData), static_cast<QWidget*>(ui->btn_open),
-          static_cast<QWidget*>(ui->btn_export), static_cast<QWidget*>(ui->btn_print),
-          static_cast<QWidget*>(ui->comboBox_language)})
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             ui->btn_readData, ui->btn_open, ui->btn_export, ui->btn_print, ui->comboBox_language})
         control->setEnabled(!on);
     emit busyChanged(on);
 }
@@ -659,6 +657,8 @@ void MainWindow::on_btn_export_clicked()
 // as safely as the data export.
 void MainWindow::exportLightQuality()
 {
+    if (busy)
+        return;
     QWidget* parent = qualityDialog ? static_cast<QWidget*>(qualityDialog) : this;
     const QList<QStringList> selected = selectedRecords();
     if (selected.isEmpty()) {
@@ -886,6 +886,9 @@ void MainWindow::on_btn_quality_clicked()
         qualityDialog = new LightQualityDialog(this);
         connect(qualityDialog, &LightQualityDialog::exportRequested, this,
                 &MainWindow::exportLightQuality);
+        connect(this, &MainWindow::busyChanged, qualityDialog,
+                [this](bool on) { qualityDialog->setExportEnabled(!on); });
+        qualityDialog->setExportEnabled(!busy);
     }
     qualityDialog->showRecord(selectedRecord());
     qualityDialog->show();
