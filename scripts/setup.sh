@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian 12), then configures and builds Solvane.
-#   scripts/setup.sh [build-dir] [extra cmake arguments...]
+#   scripts/setup.sh [--target name] [build-dir] [extra cmake arguments...]
+# --target builds that target alone instead of everything.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -25,6 +26,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
 
+target=()
+if [ "${1:-}" = "--target" ]; then
+    target=(--target "$2")
+    shift 2
+fi
 build=${1:-build}
 shift || true
 # SOLVANE_WERROR=ON (set by CI) turns every compiler warning into an error;
@@ -32,4 +38,4 @@ shift || true
 # switching between CI and a local run does not rebuild everything.
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     ${SOLVANE_WERROR:+-DSOLVANE_WERROR="$SOLVANE_WERROR"} "$@" >/dev/null
-cmake --build "$build" -j"$(nproc)"
+cmake --build "$build" -j"$(nproc)" "${target[@]}"

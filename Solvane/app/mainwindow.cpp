@@ -39,12 +39,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
 // The longest the window spends on arriving records before it lets other
 // events through.
 constexpr int readingSliceMs = 15;
+// The same for freeing the last read-out's records, kept shorter: the memory
+// allocator may spend about as long again merging what was freed.
+constexpr int releaseSliceMs = 2;
 constexpr int progressDelayMs = 500; // a shorter read-out shows no progress
 
 // A value cell of the test-item and intensity tables.
@@ -95,6 +99,8 @@ MainWindow::MainWindow(QWidget* parent)
     readingTimer.setSingleShot(true);
     readingTimer.setInterval(0);
     connect(&readingTimer, &QTimer::timeout, this, &MainWindow::showReadings);
+    releaseTimer.setInterval(0);
+    connect(&releaseTimer, &QTimer::timeout, this, &MainWindow::releaseOldRecords);
     progressDelay.setSingleShot(true);
     progressDelay.setInterval(progressDelayMs);
     connect(&progressDelay, &QTimer::timeout, this, &MainWindow::showReadoutProgress);
@@ -356,7 +362,8 @@ void MainWindow::on_btn_readData_clicked()
 {
     if (busy)
         return;
-    dataList.clear();
+    oldRecords += std::exchange(dataList, {});
+    releaseTimer.start();
     ui->tableWidget_storedData->setRowCount(0);
     showNoRecord();
     waitingReadings.clear();
@@ -390,6 +397,16 @@ void MainWindow::showReadings()
         readingTimer.start();
     else if (readoutOutcome && !askingToClose)
         endReadout();
+}
+
+void MainWindow::releaseOldRecords()
+{
+    QElapsedTimer slice;
+    slice.start();
+    while (!oldRecords.isEmpty() && slice.elapsed() < releaseSliceMs)
+        oldRecords.removeLast();
+    if (oldRecords.isEmpty())
+        releaseTimer.stop();
 }
 
 void MainWindow::showReadoutProgress()

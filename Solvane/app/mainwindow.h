@@ -121,6 +121,7 @@ private:
     bool runFileWork(BackgroundWork& work,
                      const std::function<void(BackgroundWork::Progress&)>& job);
     void showReadings();
+    void releaseOldRecords();
     void showReadoutProgress();
     void endReadout();
 
@@ -130,6 +131,10 @@ private:
     // here and are shown a slice at a time, so that the window stays responsive.
     std::deque<StoredReading> waitingReadings;
     QTimer readingTimer;
+    // The last read-out's records, freed a little at a time while the next
+    // runs: freeing thousands at once held the window for a tenth of a second.
+    QList<QStringList> oldRecords;
+    QTimer releaseTimer;
     QTimer progressDelay;
     QProgressDialog* readoutProgress = nullptr;
     int readoutObserver = 0;
