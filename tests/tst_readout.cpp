@@ -60,7 +60,6 @@ private slots:
     void readOutComputesListsAndShowsEveryRecord();
     void recordTextForms();
     void emptyMeterAndFailure();
-    void slowMeterListedAsRead();
     void plotModes();
     void shortAndLongRecords();
 };
@@ -156,28 +155,6 @@ void ReadOutTest::emptyMeterAndFailure()
         choosePlot(window.data(), 0);
         QCOMPARE(curve() ? int(curve()->dataSize()) : 0, readOut.kept ? 401 : 0);
     }
-}
-
-// A meter slower than the window: the first record is shown and the records
-// are listed while the meter is still being read, and they are the records a
-// meter without delay gives, in its order. (Under ThreadSanitizer, this is the
-// read-out in which the meter's thread and the window's overlap.)
-void ReadOutTest::slowMeterListedAsRead()
-{
-    readMeter(window.data(), "30");
-    const QList<QStringList> fast = window->records();
-    QStringList names;
-    for (const QStringList& record : fast)
-        names << record.at(0);
-    qputenv("TORVIK_VM_LATENCY_MS", "10");
-    MessageBoxAnswerer answerer;
-    window->findChild<QPushButton*>("btn_readData")->click();
-    QVERIFY(QTest::qWaitFor([this] { return window->currentRecordIndex() == 0; }));
-    QVERIFY(table(window.data(), "tableWidget_storedData")->rowCount() < 30);
-    QVERIFY(QTest::qWaitFor([this] { return !window->isBusy(); }));
-    QCOMPARE(answerer.seen.text, QString::fromUtf8("读取存储数据完成"));
-    QCOMPARE(window->records(), fast);
-    QCOMPARE(tableColumn(window.data(), "tableWidget_storedData", 0), names);
 }
 
 void ReadOutTest::plotModes()

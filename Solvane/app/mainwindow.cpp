@@ -509,7 +509,8 @@ bool MainWindow::runFileWork(BackgroundWork& work, const BackgroundWork::Work& j
 
 void MainWindow::setRecords(const QList<QStringList>& records)
 {
-    dataList = records;
+    oldRecords += std::exchange(dataList, records);
+    releaseTimer.start();
     updateStoredItemTable(ui->tableWidget_storedData, dataList);
     on_tableWidget_storedData_cellClicked(0, 1);
 }
