@@ -1,7 +1,6 @@
 #include "backgroundwork.h"
 
 #include <QEventLoop>
-#include <QPointer>
 #include <QProgressDialog>
 #include <QTimer>
 
@@ -11,6 +10,21 @@
 namespace {
 constexpr int progressUpdateMs = 50;
 } // namespace
+
+QProgressDialog* newProgressDialog(QWidget* parent, const char* objectName, const QString& label,
+                                   int maximum, Qt::WindowModality modality)
+{
+    auto* dialog = new QProgressDialog(parent); // with Qt's own Cancel
+    dialog->setObjectName(QLatin1String(objectName));
+    dialog->setWindowModality(modality);
+    dialog->setLabelText(label);
+    dialog->setRange(0, maximum);
+    dialog->setMinimumDuration(0);
+    dialog->setAutoReset(false);
+    dialog->setAutoClose(false);
+    dialog->show();
+    return dialog;
+}
 
 bool BackgroundWork::Progress::report(qint64 doneSoFar, qint64 all)
 {
@@ -33,16 +47,9 @@ void BackgroundWork::run(const Work& work)
     QTimer update;
     QObject::connect(&update, &QTimer::timeout, [&] {
         if (!dialog) {
-            dialog = std::make_unique<QProgressDialog>(parent); // with Qt's own Cancel
-            dialog->setObjectName(QStringLiteral("progress_fileWork"));
-            dialog->setLabelText(label);
-            dialog->setRange(0, 1000);
-            dialog->setWindowModality(Qt::WindowModal);
-            dialog->setMinimumDuration(0);
-            dialog->setAutoReset(false);
-            dialog->setAutoClose(false);
+            dialog.reset(
+                newProgressDialog(parent, "progress_fileWork", label, 1000, Qt::WindowModal));
             QObject::connect(dialog.get(), &QProgressDialog::canceled, [this] { cancel(); });
-            dialog->show();
         }
         const qint64 total = progress.total;
         dialog->setValue(total > 0 ? int(1000 * progress.done / total) : 0);

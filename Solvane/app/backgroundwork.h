@@ -6,7 +6,13 @@
 #include <atomic>
 #include <functional>
 
+class QProgressDialog;
 class QWidget;
+
+// A progress dialog as long work shows it: shown at once, with Qt's own
+// Cancel, kept open until its owner closes it. `maximum` 0 shows motion only.
+QProgressDialog* newProgressDialog(QWidget* parent, const char* objectName, const QString& label,
+                                   int maximum, Qt::WindowModality modality);
 
 // Runs one piece of work (reading or writing a large file) on a thread of its
 // own while the window's events go on, and returns when the work has ended.
@@ -20,7 +26,6 @@ public:
     public:
         // `done` of `total`; false once the work has been cancelled.
         bool report(qint64 done, qint64 total);
-        bool cancelled() const { return stop; }
 
     private:
         friend class BackgroundWork;
@@ -37,9 +42,10 @@ public:
     void run(const Work& work);
     // Asks the work to stop; from the thread that called run().
     void cancel() { progress.stop = true; }
-    bool wasCancelled() const { return progress.stop; }
 
-    // How long work runs before its dialog shows (tests shorten it).
+    // How long work (file work, and the meter's read-out too) runs before its
+    // dialog shows; tests shorten it.
+    static int progressDelay() { return progressDelayMs; }
     static void setProgressDelay(int ms) { progressDelayMs = ms; }
 
 private:

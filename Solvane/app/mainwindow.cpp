@@ -49,7 +49,6 @@ constexpr int readingSliceMs = 15;
 // The same for freeing the last read-out's records, kept shorter: the memory
 // allocator may spend about as long again merging what was freed.
 constexpr int releaseSliceMs = 2;
-constexpr int progressDelayMs = 500; // a shorter read-out shows no progress
 
 // A value cell of the test-item and intensity tables.
 QTableWidgetItem* valueItem(const QString& text, Qt::Alignment alignment)
@@ -102,7 +101,6 @@ MainWindow::MainWindow(QWidget* parent)
     releaseTimer.setInterval(0);
     connect(&releaseTimer, &QTimer::timeout, this, &MainWindow::releaseOldRecords);
     progressDelay.setSingleShot(true);
-    progressDelay.setInterval(progressDelayMs);
     connect(&progressDelay, &QTimer::timeout, this, &MainWindow::showReadoutProgress);
 
     // Restore the saved language before connecting, so that restoring it
@@ -371,7 +369,7 @@ void MainWindow::on_btn_readData_clicked()
     readoutObserver = ui->comboBox_observer->currentIndex();
     setBusy(true);
     meterReadout->start();
-    progressDelay.start();
+    progressDelay.start(BackgroundWork::progressDelay());
 }
 
 void MainWindow::showReadings()
@@ -413,16 +411,10 @@ void MainWindow::showReadoutProgress()
 {
     if (readoutOutcome || readoutProgress)
         return;
-    readoutProgress = new QProgressDialog(this); // Qt's own Cancel
-    readoutProgress->setObjectName(QStringLiteral("progress_readout"));
-    readoutProgress->setWindowModality(Qt::NonModal); // the records can be looked at meanwhile
-    readoutProgress->setRange(0, 0);
-    readoutProgress->setMinimumDuration(0);
-    readoutProgress->setAutoClose(false);
-    readoutProgress->setAutoReset(false);
-    readoutProgress->setLabelText(tr("%1 records read").arg(dataList.size()));
+    // Non-modal: the records can be looked at while they come.
+    readoutProgress = newProgressDialog(
+        this, "progress_readout", tr("%1 records read").arg(dataList.size()), 0, Qt::NonModal);
     connect(readoutProgress, &QProgressDialog::canceled, meterReadout, &MeterReadout::cancel);
-    readoutProgress->show();
 }
 
 // The records read stay whatever the outcome; the message says which it was.

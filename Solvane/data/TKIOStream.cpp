@@ -37,10 +37,13 @@ bool TKIOStream::writeSolvaneData(QStringList tag, QList<QStringList> data)
     wasCancelled = false;
     // Where no temporary file can be made the old file is already gone once
     // writing starts: stopping then would lose both.
-    // Trying is the one test that holds for every kind of permission.
-    QTemporaryFile probe(QFileInfo(path).absolutePath() + QStringLiteral("/.solvane-XXXXXX"));
-    const bool stoppable = probe.open();
-    probe.remove();
+    // Trying is the one test that holds for every kind of permission; only a
+    // write that can be asked to stop needs it.
+    bool stoppable = false;
+    if (progressReport) {
+        QTemporaryFile probe(QFileInfo(path).absolutePath() + QStringLiteral("/.solvane-XXXXXX"));
+        stoppable = probe.open();
+    }
     QSaveFile file(path);
     // A user may be allowed to write the file but not to create the temporary
     // one beside it; the file is then written in place.

@@ -43,8 +43,6 @@ public:
     // Cancels a read-out that runs and waits for its exchange in flight.
     ~MeterReadout() override;
 
-    // From start() until finished() has been emitted.
-    bool isRunning() const { return running; }
     // Starts reading from record 0; false when a read-out already runs.
     bool start();
     // Stops after the exchange in flight; what was read so far stays.
@@ -65,7 +63,7 @@ private:
     LuxEngine* engine;
     std::thread worker;
     std::atomic<bool> cancelRequested{false};
-    bool running = false;
+    bool running = false;                 // from start() until finished() has been emitted
     Outcome outcome = Outcome::Completed; // written by the worker, read after join
 
     std::mutex lock; // guards `waiting`
