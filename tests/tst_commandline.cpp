@@ -257,26 +257,6 @@ private slots:
         QVERIFY(QFile::remove(one) && QFile::remove(two));
     }
 
-    // Every record, for either observer, byte for byte the window's export
-    // (default observer 0); only the closing line on stderr, no meter log.
-    void readWritesTheExportedFile()
-    {
-        setMeter({{"TORVIK_VM_RECORD_COUNT", "13"}}); // every light source, one twice
-        const QString file = path("read%1%2.csv");
-        for (const QStringList& option : {QStringList(), QStringList{"--observer", "1"}}) {
-            const QList<QByteArray> expected =
-                exportedLines(path("expected.csv"), option.isEmpty() ? 0 : 1);
-            QCOMPARE(expected.size(), 15);
-            const Run result = run("SOLVANE_READ", option + QStringList{file});
-            QCOMPARE(result.exitCode, 0);
-            QCOMPARE(QString::fromUtf8(result.err),
-                     "solvane-read: 13 records written to " + file + '\n');
-            QVERIFY(result.out.isEmpty());
-            QVERIFY(fileContents(file) == expected.join('\n'));
-        }
-        QVERIFY(QFile::remove(file) && QFile::remove(path("expected.csv")));
-    }
-
     // A meter that fails, or is not there, still leaves what was read, exit 1;
     // so does Ctrl+C, which stops the read-out after the exchange in flight.
     void readKeepsRecordsOnFailure()
