@@ -204,6 +204,7 @@ private slots:
     void graphLabelsAndCross();
     void printAsAUserDoes();
     void qualityPageFollowsWhenChosen();
+    void severalRecordsPrintOneReportEach();
     void qualityPageSaysWhatItCannotShow_data();
     void qualityPageSaysWhatItCannotShow();
     void barsOnAnyScaleEnd();
@@ -382,6 +383,47 @@ void ReportTest::qualityPageFollowsWhenChosen()
     QVERIFY(!second.contains(QChar(0x2014)));
     const QStringList overlaps = overlappingWords(report, 2);
     QVERIFY2(overlaps.isEmpty(), qPrintable(overlaps.join("; ")));
+}
+
+// Selected rows print in the selection's order, one report each, or a report
+// and its light-quality page each; one record that cannot print stops all.
+void ReportTest::severalRecordsPrintOneReportEach()
+{
+    MainWindow window;
+    window.show();
+    readMeter(&window, "4");
+    const int rows[] = {2, 0, 3};
+    clickRecord(&window, rows[0]);
+    for (int row : {rows[1], rows[2]})
+        clickRecord(&window, row, Qt::ControlModifier);
+    const QString report = QDir::current().filePath("Report");
+    QString preview;
+    QCOMPARE(printFromWindow(&window, &preview, false), QStringList());
+    QCOMPARE(pdfText(report).count('\f'), 3);
+    QStringList reports;
+    for (int k = 0; k < 3; ++k) {
+        reports << withoutPrintTime(pageText(report, k + 1));
+        const QStringList& record = window.records().at(rows[k]);
+        for (const QString& text : {record.at(0), record.at(1), record.at(3)}) // name, date, Tcp
+            QVERIFY2(reports[k].contains(text),
+                     qPrintable(QString("page %1: %2").arg(k + 1).arg(text)));
+    }
+
+    QCOMPARE(printFromWindow(&window, &preview, true), QStringList());
+    QCOMPARE(pdfText(report).count('\f'), 6);
+    for (int k = 0; k < 3; ++k) {
+        QCOMPARE(withoutPrintTime(pageText(report, 2 * k + 1)), reports[k]);
+        QVERIFY(pageText(report, 2 * k + 2).contains(window.records().at(rows[k]).at(0)));
+    }
+
+    window.setRecords({window.records().at(0), window.records().at(1).mid(0, 429)});
+    clickRecord(&window, 0);
+    clickRecord(&window, 1, Qt::ControlModifier);
+    QVERIFY(QFile::remove(report));
+    QCOMPARE(
+        press(&window, "btn_print").text,
+        QString("The record \"NO.001\" is incomplete and cannot be printed. Nothing was printed."));
+    QVERIFY(!QFile::exists(report));
 }
 
 void ReportTest::qualityPageSaysWhatItCannotShow_data()

@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "AboutDialog.h"
+#include "CompareDialog.h"
 #include "LightQualityDialog.h"
 #include "TKIOStream.h"
 #include "backgroundwork.h"
@@ -87,6 +88,7 @@ MainWindow::MainWindow(QWidget* parent)
     initializeImages();
     ui->setupUi(this);
     spectroCurve = new QwtPlotCurve(QString());
+    comparisonPlot = new ComparisonPlot(ui->qwtPlot);
     meterReadout = new MeterReadout(this); // loads the meter library, which stays loaded
     connect(meterReadout, &MeterReadout::readingsArrived, &readingTimer,
             QOverload<>::of(&QTimer::start));
@@ -121,6 +123,7 @@ MainWindow::MainWindow(QWidget* parent)
 MainWindow::~MainWindow()
 {
     delete meterReadout;
+    delete comparisonPlot;
     delete ui;
     delete spectroCurve;
 }
@@ -137,17 +140,20 @@ void MainWindow::initializeWidgets()
     ui->btn_readData->setStyleSheet(headerButton("rgb(157,166,187)", "rgb(187,197,222)"));
     ui->btn_export->setStyleSheet(headerButton("rgb(54,187,95)", "rgb(63,220,110)"));
     ui->comboBox_language->setStyleSheet(selector("white", "rgb(71,141,228)", "down.png"));
+    ui->btn_compare->setStyleSheet(headerButton("rgb(71,141,228)", "rgb(96,163,245)"));
     ui->comboBox_plot->setStyleSheet(selector("rgb(127,138,153)", "white", "arrow_blue.png"));
+    ui->comboBox_scale->setStyleSheet(selector("rgb(127,138,153)", "white", "arrow_blue.png"));
     ui->comboBox_observer->setStyleSheet(
         selector("rgb(127,138,153)", "rgb(238,241,247)", "arrow_blue.png"));
 
-    // Room for the longest translated mode beside the arrow; the form's 100
-    // pixels fit only the shortest texts.
-    int widestMode = 0;
-    for (int i = 0; i < ui->comboBox_plot->count(); ++i)
-        widestMode = qMax(widestMode, ui->comboBox_plot->fontMetrics().horizontalAdvance(
-                                          ui->comboBox_plot->itemText(i)));
-    ui->comboBox_plot->setMinimumWidth(qMax(100, widestMode + 45));
+    // Room for the longest translated choice beside the arrow; the form's
+    // width fits only the shortest texts.
+    for (QComboBox* selector : {ui->comboBox_plot, ui->comboBox_scale}) {
+        int widest = 0;
+        for (int i = 0; i < selector->count(); ++i)
+            widest = qMax(widest, selector->fontMetrics().horizontalAdvance(selector->itemText(i)));
+        selector->setMinimumWidth(qMax(100, widest + 45));
+    }
 
     setUpTables();
     // The diagram pictures' edges are the axis ranges: the scales end exactly
@@ -352,6 +358,58 @@ void MainWindow::on_comboBox_plot_currentIndexChanged(int index)
         break;
     }
     updatePlot(index);
+    showComparison();
+}
+
+void MainWindow::on_comboBox_scale_currentIndexChanged(int index)
+{
+    Q_UNUSED(index)
+    showComparison();
+}
+
+// The plot and the Compare window follow the selection; so does Compare.
+void MainWindow::on_tableWidget_storedData_itemSelectionChanged()
+{
+    const QList<int> rows = selectedRows();
+    ui->btn_compare->setEnabled(rows.size() >= 2);
+    if (compareDialog && compareDialog->isVisible())
+        compareDialog->showRecords(recordsAt(rows));
+    showComparison();
+}
+
+// Two or more selected records are drawn together; otherwise the plot shows
+// the record the tables show, as it always has.
+void MainWindow::showComparison()
+{
+    const QList<QStringList> compared = comparedRecords();
+    const int mode = ui->comboBox_plot->currentIndex();
+    ui->comboBox_scale->setEnabled(mode == 0 && !compared.isEmpty());
+    if (compared.isEmpty()) {
+        if (!comparisonPlot->isShown())
+            return;
+        comparisonPlot->clear();
+        if (mode == 0)
+            ui->qwtPlot->setAxisScale(QwtPlot::yLeft, 0, 70000, 0);
+        updatePlot(mode);
+        ui->qwtPlot->replot();
+        return;
+    }
+    spectroCurve->detach();
+    if (mode == 0) {
+        const bool normalised = ui->comboBox_scale->currentIndex() == 1;
+        ui->qwtPlot->setAxisScale(QwtPlot::yLeft, 0, normalised ? 1.1 : 70000, 0);
+        comparisonPlot->showSpectra(compared, normalised ? ComparisonPlot::Scale::Normalised
+                                                         : ComparisonPlot::Scale::Counts);
+    } else {
+        // Both diagrams leave a corner on the right outside the spectral locus.
+        if (mode == 1)
+            comparisonPlot->showChromaticities(compared, MeasurementRecord::entryX,
+                                               Qt::AlignRight | Qt::AlignTop);
+        else
+            comparisonPlot->showChromaticities(compared, MeasurementRecord::entryU,
+                                               Qt::AlignRight | Qt::AlignBottom);
+    }
+    ui->qwtPlot->replot();
 }
 
 // The meter is read on another thread; records are listed as they come, the
@@ -601,6 +659,8 @@ void MainWindow::updateIntensityTable(QTableWidget* table, QStringList data)
         table->setItem(j, 1, valueItem(text, Qt::AlignCenter));
     }
 
+    if (comparisonPlot->isShown())
+        return; // the plot shows the selected records
     switch (ui->comboBox_plot->currentIndex()) {
     case 0:
         updatePlotSpectro(spectrum);
@@ -616,19 +676,54 @@ void MainWindow::updateIntensityTable(QTableWidget* table, QStringList data)
     }
 }
 
-QList<QStringList> MainWindow::selectedRecords() const
+QList<int> MainWindow::selectedRows() const
 {
-    QList<QStringList> records;
+    QList<int> rows;
     QSet<int> taken;
     for (const QTableWidgetItem* item : ui->tableWidget_storedData->selectedItems()) {
         const int row = item->row();
         if (taken.contains(row) || row >= dataList.size())
             continue;
         taken.insert(row);
-        qDebug() << "export:" << row;
-        records << dataList.at(row);
+        rows << row;
     }
+    return rows;
+}
+
+QList<QStringList> MainWindow::recordsAt(const QList<int>& rows) const
+{
+    QList<QStringList> records;
+    for (int row : rows)
+        records << dataList.at(row);
     return records;
+}
+
+QList<QStringList> MainWindow::selectedRecords() const
+{
+    const QList<int> rows = selectedRows();
+    for (int row : rows)
+        qDebug() << "export:" << row;
+    return recordsAt(rows);
+}
+
+QList<QStringList> MainWindow::comparedRecords() const
+{
+    const QList<int> rows = selectedRows();
+    return rows.size() >= 2 ? recordsAt(rows) : QList<QStringList>();
+}
+
+QString MainWindow::chooseFileToSave(QWidget* parent, const QString& proposed)
+{
+    return chooseFile(parent, FileDialog::Save, tr("Save file"), proposed, tr("Data file(*.csv)"));
+}
+
+void MainWindow::tellExportOutcome(QWidget* parent, bool written)
+{
+    if (written)
+        QMessageBox::warning(parent, tr("Successful"), tr("Succeeded in exporting data"),
+                             QMessageBox::Ok);
+    else
+        QMessageBox::warning(parent, tr("Failure"), tr("Fail to export data"), QMessageBox::Ok);
 }
 
 void MainWindow::on_btn_export_clicked()
@@ -638,8 +733,7 @@ void MainWindow::on_btn_export_clicked()
         QMessageBox::warning(this, tr("Error"), tr("No item is selected"), QMessageBox::Ok);
         return;
     }
-    const QString path = chooseFile(this, FileDialog::Save, tr("Save file"),
-                                    QStringLiteral("Solvane Data"), tr("Data file(*.csv)"));
+    const QString path = chooseFileToSave(this, QStringLiteral("Solvane Data"));
     if (path.isEmpty())
         return;
     TKIOStream stream;
@@ -656,11 +750,7 @@ void MainWindow::on_btn_export_clicked()
                      }) ||
         stream.cancelled())
         return; // an existing file stays as it was
-    if (written)
-        QMessageBox::warning(this, tr("Successful"), tr("Succeeded in exporting data"),
-                             QMessageBox::Ok);
-    else
-        QMessageBox::warning(this, tr("Failure"), tr("Fail to export data"), QMessageBox::Ok);
+    tellExportOutcome(this, written);
 }
 
 // The light-quality measures of the selected records, one line each, written
@@ -675,9 +765,7 @@ void MainWindow::exportLightQuality()
         QMessageBox::warning(parent, tr("Error"), tr("No item is selected"), QMessageBox::Ok);
         return;
     }
-    const QString path =
-        chooseFile(parent, FileDialog::Save, tr("Save file"),
-                   QStringLiteral("Solvane Light Quality"), tr("Data file(*.csv)"));
+    const QString path = chooseFileToSave(parent, QStringLiteral("Solvane Light Quality"));
     if (path.isEmpty())
         return;
     TKIOStream stream;
@@ -708,11 +796,7 @@ void MainWindow::exportLightQuality()
                      }) ||
         cancelled)
         return;
-    if (written)
-        QMessageBox::warning(parent, tr("Successful"), tr("Succeeded in exporting data"),
-                             QMessageBox::Ok);
-    else
-        QMessageBox::warning(parent, tr("Failure"), tr("Fail to export data"), QMessageBox::Ok);
+    tellExportOutcome(parent, written);
 }
 
 // The records shown stay until a file has been read in full; a large file is
@@ -774,19 +858,35 @@ const QStringList* MainWindow::selectedRecord() const
     return &dataList.at(currentDataOrdinal);
 }
 
+QList<QStringList> MainWindow::recordsToPrint() const
+{
+    QList<QStringList> records = comparedRecords();
+    if (records.isEmpty())
+        if (const QStringList* record = selectedRecord())
+            records << *record;
+    return records;
+}
+
+// Several selected records print one report each, in the selection's order.
 void MainWindow::on_btn_print_clicked()
 {
-    const QStringList* record = selectedRecord();
-    if (!record) {
+    const QList<QStringList> records = recordsToPrint();
+    if (records.isEmpty()) {
         QMessageBox::warning(this, tr("Error"),
                              tr("No record to print. Read the meter or open a data file first."),
                              QMessageBox::Ok);
         return;
     }
-    if (!TestReport::canPrint(*record)) {
-        QMessageBox::warning(this, tr("Error"),
-                             tr("The selected record is incomplete and cannot be printed."),
-                             QMessageBox::Ok);
+    for (const QStringList& record : records) {
+        if (TestReport::canPrint(record))
+            continue;
+        QMessageBox::warning(
+            this, tr("Error"),
+            records.size() == 1
+                ? tr("The selected record is incomplete and cannot be printed.")
+                : tr("The record \"%1\" is incomplete and cannot be printed. Nothing was printed.")
+                      .arg(record.value(0)),
+            QMessageBox::Ok);
         return;
     }
     if (printSettingDlg.exec() != QDialog::Accepted)
@@ -837,15 +937,21 @@ void MainWindow::print(QPrinter* printer)
 {
     QPainter painter(printer);
     QStringList printInfo = printSettingDlg.unsavedTexts();
-    const QStringList* record = selectedRecord();
+    const QList<QStringList> records = recordsToPrint();
     if (printInfo.isEmpty())
         PrintInfo::read(&printInfo); // left empty when it cannot be read
-    if (!printInfo.isEmpty() && record && painter.isActive()) {
+    if (!printInfo.isEmpty() && !records.isEmpty() && painter.isActive()) {
         const QDateTime now = QDateTime::currentDateTime();
-        TestReport::paint(&painter, printer, *record, printInfo, now);
-        if (printSettingDlg.qualityPage()) {
-            printer->newPage();
-            QualityReport::paint(&painter, printer, *record, now);
+        for (int k = 0; k < records.size(); ++k) {
+            if (k > 0)
+                printer->newPage();
+            TestReport::paint(&painter, printer, records.at(k), printInfo, now);
+            if (records.size() > 1)
+                TestReport::paintRecordName(&painter, printer, records.at(k));
+            if (printSettingDlg.qualityPage()) {
+                printer->newPage();
+                QualityReport::paint(&painter, printer, records.at(k), now);
+            }
         }
     }
     const bool painted = painter.isActive();
@@ -888,22 +994,55 @@ void MainWindow::on_btn_about_clicked()
     about.exec();
 }
 
-// One window, kept while the main window lives; it follows the record shown
-// while it is open.
+// A side window made on first use and kept while the main window lives; its
+// Export waits, like the main window's, while other work runs.
+template <typename Dialog>
+Dialog* MainWindow::sideWindow(Dialog*& dialog, void (MainWindow::*exportIt)())
+{
+    if (!dialog) {
+        dialog = new Dialog(this);
+        connect(dialog, &Dialog::exportRequested, this, exportIt);
+        connect(this, &MainWindow::busyChanged, dialog,
+                [dialog](bool on) { dialog->setExportEnabled(!on); });
+        dialog->setExportEnabled(!busy);
+    }
+    return dialog;
+}
+
+void MainWindow::raiseSideWindow(QDialog* dialog)
+{
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
+
+// It follows the record shown while it is open.
 void MainWindow::on_btn_quality_clicked()
 {
-    if (!qualityDialog) {
-        qualityDialog = new LightQualityDialog(this);
-        connect(qualityDialog, &LightQualityDialog::exportRequested, this,
-                &MainWindow::exportLightQuality);
-        connect(this, &MainWindow::busyChanged, qualityDialog,
-                [this](bool on) { qualityDialog->setExportEnabled(!on); });
-        qualityDialog->setExportEnabled(!busy);
-    }
-    qualityDialog->showRecord(selectedRecord());
-    qualityDialog->show();
-    qualityDialog->raise();
-    qualityDialog->activateWindow();
+    sideWindow(qualityDialog, &MainWindow::exportLightQuality)->showRecord(selectedRecord());
+    raiseSideWindow(qualityDialog);
+}
+
+// It follows the selection while it is open.
+void MainWindow::on_btn_compare_clicked()
+{
+    sideWindow(compareDialog, &MainWindow::exportComparison)
+        ->showRecords(recordsAt(selectedRows()));
+    raiseSideWindow(compareDialog);
+}
+
+// The comparison as shown, written as safely as the data export.
+void MainWindow::exportComparison()
+{
+    if (busy)
+        return;
+    const QString path = chooseFileToSave(compareDialog, QStringLiteral("Solvane Comparison"));
+    if (path.isEmpty())
+        return;
+    TKIOStream stream;
+    stream.setFileDirectory(path);
+    tellExportOutcome(compareDialog, stream.writeSolvaneData(compareDialog->exportHeader(),
+                                                             compareDialog->exportLines()));
 }
 
 void MainWindow::showQuality()

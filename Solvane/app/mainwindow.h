@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ComparisonPlot.h"
 #include "MeterReadout.h"
 #include "PrintSettingDlg.h"
 #include "backgroundwork.h"
@@ -14,6 +15,8 @@
 #include <functional>
 #include <optional>
 
+class CompareDialog;
+class QDialog;
 class LightQualityDialog;
 class QPrinter;
 class QProgressDialog;
@@ -81,11 +84,14 @@ private slots:
     void on_btn_contact_clicked();
     void on_btn_about_clicked();
     void on_btn_quality_clicked();
+    void on_btn_compare_clicked();
     void on_btn_readData_clicked();
     void on_btn_export_clicked();
     void on_tableWidget_storedData_cellClicked(int row, int column);
     void on_comboBox_plot_currentIndexChanged(int index);
     void on_comboBox_observer_currentIndexChanged(int index);
+    void on_comboBox_scale_currentIndexChanged(int index);
+    void on_tableWidget_storedData_itemSelectionChanged();
 
     void updateStoredItemTable(QTableWidget* table, QList<QStringList> data);
     void updateTestItemTable(QTableWidget* table, QStringList data);
@@ -112,9 +118,24 @@ private:
     const QStringList* selectedRecord() const;
     void showNoRecord();
     void checkPdfOutput(QPrinter* printer, bool painted);
-    // The selected rows' records, each once, in the order the selection names them.
+    // The selected rows that hold records, each once, in the order the
+    // selection names them; and their records.
+    QList<int> selectedRows() const;
     QList<QStringList> selectedRecords() const;
+    QList<QStringList> recordsAt(const QList<int>& rows) const;
     void exportLightQuality();
+    void exportComparison();
+    // Every export asks alike for a CSV file; empty when the user cancelled.
+    QString chooseFileToSave(QWidget* parent, const QString& proposed);
+    void tellExportOutcome(QWidget* parent, bool written);
+    template <typename Dialog> Dialog* sideWindow(Dialog*& dialog, void (MainWindow::*exportIt)());
+    static void raiseSideWindow(QDialog* dialog);
+    // The records to compare: the selection when it holds two or more.
+    QList<QStringList> comparedRecords() const;
+    // Draws the compared records, or hands the plot back to the record shown.
+    void showComparison();
+    // The records Print makes a report of: the selection's, or the one shown.
+    QList<QStringList> recordsToPrint() const;
     void showQuality();
     void setBusy(bool on);
     // Runs file work with progress; false when the window closes instead.
@@ -144,12 +165,14 @@ private:
     bool askingToClose = false;
     bool closeWhenIdle = false;
     QwtPlotCurve* spectroCurve;
+    ComparisonPlot* comparisonPlot;
     QList<QStringList> dataList;
     FileChooser chooseFile;
     UrlOpener openUrl;
     ProcessStarter startProcess;
     PrintSettingDlg printSettingDlg;
     LightQualityDialog* qualityDialog = nullptr; // made when first opened
+    CompareDialog* compareDialog = nullptr;      // likewise
     int currentDataOrdinal;
     int runningLanguage; // the language this instance started in
     bool isPdf = false;

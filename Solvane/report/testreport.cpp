@@ -129,4 +129,13 @@ void paint(QPainter* painter, QPrinter* printer, const QStringList& record,
     page.drawGraph(47, 52, 51, 20, &spectrumGraph);
 }
 
+void paintRecordName(QPainter* painter, QPrinter* printer, const QStringList& record)
+{
+    VXPainter page(painter, printer);
+    page.setPageSpace(5, 0);
+    labelFont(page);
+    page.drawText(record.value(0) + QStringLiteral("   ") + record.value(1), 100, 28,
+                  Qt::AlignRight);
+}
+
 } // namespace TestReport

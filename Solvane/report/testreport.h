@@ -23,5 +23,8 @@ bool isCompletePdf(const QString& path);
 // eight company and sample texts.
 void paint(QPainter* painter, QPrinter* printer, const QStringList& record,
            const QStringList& printInfo, const QDateTime& printed);
+// Adds the record's name and date beside "Test Result", so that the pages of
+// several records printed together can be told apart.
+void paintRecordName(QPainter* painter, QPrinter* printer, const QStringList& record);
 
 } // namespace TestReport

@@ -52,7 +52,8 @@ foreach(term
         "sales@kvr.example.com" "https://kvr.example.com/company/contact-kvr" "+1 555 0142"
         "Simplified Chinese" "Traditional Chinese" "file" "buttons" "Page 2 of ${pages}"
         "α-opic" "melanopic EDI" "W·m⁻²" "µmol·m⁻²·s⁻¹" "PPFD" "TM-30-20" "CIE 224:2017"
-        "Rcs,h1" "solvane-calc --quality" "solvane-read" "cct_valid" "mel_edi" "pfd_far_red")
+        "Rcs,h1" "solvane-calc --quality" "solvane-read" "cct_valid" "mel_edi" "pfd_far_red"
+        "Compare.ini" "Δ to first" "Normalised")
     string(FIND "${text}" "${term}" at)
     if(at EQUAL -1)
         list(APPEND failures "'${term}' not found")

@@ -37,6 +37,60 @@
     </message>
 </context>
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Mark differences to the first record above</source>
+        <translation>标记与第一条记录的差异，阈值</translation>
+    </message>
+    <message>
+        <source>Largest Δu&apos;v&apos; to the first record that is not marked</source>
+        <translation>与第一条记录之差不予标记的最大 Δu&apos;v&apos;</translation>
+    </message>
+    <message>
+        <source>Largest difference in Tcp to the first record that is not marked; also judges the mired row</source>
+        <translation>与第一条记录之差不予标记的最大 Tcp 差值；迈尔德行也按此判断</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>▲ A record differs from the first by more than the threshold. Δ: value of the record minus that of the first.</source>
+        <translation>▲ 该记录与第一条记录之差超过阈值。Δ：该记录的值减去第一条记录的值。</translation>
+    </message>
+    <message>
+        <source>Select two or more records in the stored data to compare them.</source>
+        <translation>请在存储数据中选择两条或更多记录进行比较。</translation>
+    </message>
+    <message>
+        <source>The first %1 of %2 selected records are compared.</source>
+        <translation>已比较所选 %2 条记录中的前 %1 条。</translation>
+    </message>
+    <message>
+        <source>Δ to first</source>
+        <translation>Δ 相对第一条</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 减去 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonPlot</name>
+    <message>
+        <source>First %1 of %2 selected records shown</source>
+        <translation>显示所选 %2 条记录中的前 %1 条</translation>
+    </message>
+</context>
+<context>
     <name>LightQualityDialog</name>
     <message>
         <source>Light quality</source>
@@ -547,6 +601,30 @@ mW/m²</translation>
         <source>Opening the data file…</source>
         <translation>正在打开数据文件…</translation>
     </message>
+    <message>
+        <source>Compare the selected records side by side</source>
+        <translation>并排比较所选记录</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>The scale of the spectra when several records are compared</source>
+        <translation>比较多条记录时光谱的纵轴标度</translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation>计数值</translation>
+    </message>
+    <message>
+        <source>Normalised</source>
+        <translation>归一化</translation>
+    </message>
+    <message>
+        <source>The record &quot;%1&quot; is incomplete and cannot be printed. Nothing was printed.</source>
+        <translation>记录“%1”不完整，无法打印。未打印任何内容。</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -585,6 +663,49 @@ mW/m²</translation>
     <message>
         <source>Light quality page</source>
         <translation>光品质页</translation>
+    </message>
+</context>
+<context>
+    <name>RecordComparison</name>
+    <message>
+        <source>Tcp in mired</source>
+        <translation>Tcp（迈尔德）</translation>
+    </message>
+    <message>
+        <source>Nearest Planckian Tcp (K)</source>
+        <translation>最近普朗克 Tcp (K)</translation>
+    </message>
+    <message>
+        <source>Melanopic EDI (lx)</source>
+        <translation>黑视素 EDI (lx)</translation>
+    </message>
+    <message>
+        <source>Melanopic DER</source>
+        <translation>黑视素 DER</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Δ to first %1</source>
+        <translation>Δ 相对第一条 %1</translation>
+    </message>
+    <message>
+        <source>Beyond threshold</source>
+        <translation>超过阈值</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
     </message>
 </context>
 </TS>

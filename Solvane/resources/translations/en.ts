@@ -37,6 +37,60 @@
     </message>
 </context>
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Mark differences to the first record above</source>
+        <translation>Mark differences to the first record above</translation>
+    </message>
+    <message>
+        <source>Largest Δu&apos;v&apos; to the first record that is not marked</source>
+        <translation>Largest Δu&apos;v&apos; to the first record that is not marked</translation>
+    </message>
+    <message>
+        <source>Largest difference in Tcp to the first record that is not marked; also judges the mired row</source>
+        <translation>Largest difference in Tcp to the first record that is not marked; also judges the mired row</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>▲ A record differs from the first by more than the threshold. Δ: value of the record minus that of the first.</source>
+        <translation>▲ A record differs from the first by more than the threshold. Δ: value of the record minus that of the first.</translation>
+    </message>
+    <message>
+        <source>Select two or more records in the stored data to compare them.</source>
+        <translation>Select two or more records in the stored data to compare them.</translation>
+    </message>
+    <message>
+        <source>The first %1 of %2 selected records are compared.</source>
+        <translation>The first %1 of %2 selected records are compared.</translation>
+    </message>
+    <message>
+        <source>Δ to first</source>
+        <translation>Δ to first</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 minus %2</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonPlot</name>
+    <message>
+        <source>First %1 of %2 selected records shown</source>
+        <translation>First %1 of %2 selected records shown</translation>
+    </message>
+</context>
+<context>
     <name>LightQualityDialog</name>
     <message>
         <source>Light quality</source>
@@ -547,6 +601,30 @@ mW/m²</translation>
         <source>Opening the data file…</source>
         <translation>Opening the data file…</translation>
     </message>
+    <message>
+        <source>Compare the selected records side by side</source>
+        <translation>Compare the selected records side by side</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>The scale of the spectra when several records are compared</source>
+        <translation>The scale of the spectra when several records are compared</translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation>Counts</translation>
+    </message>
+    <message>
+        <source>Normalised</source>
+        <translation>Normalised</translation>
+    </message>
+    <message>
+        <source>The record &quot;%1&quot; is incomplete and cannot be printed. Nothing was printed.</source>
+        <translation>The record &quot;%1&quot; is incomplete and cannot be printed. Nothing was printed.</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -585,6 +663,49 @@ mW/m²</translation>
     <message>
         <source>Light quality page</source>
         <translation>Light quality page</translation>
+    </message>
+</context>
+<context>
+    <name>RecordComparison</name>
+    <message>
+        <source>Tcp in mired</source>
+        <translation>Tcp in mired</translation>
+    </message>
+    <message>
+        <source>Nearest Planckian Tcp (K)</source>
+        <translation>Nearest Planckian Tcp (K)</translation>
+    </message>
+    <message>
+        <source>Melanopic EDI (lx)</source>
+        <translation>Melanopic EDI (lx)</translation>
+    </message>
+    <message>
+        <source>Melanopic DER</source>
+        <translation>Melanopic DER</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>Item</translation>
+    </message>
+    <message>
+        <source>Δ to first %1</source>
+        <translation>Δ to first %1</translation>
+    </message>
+    <message>
+        <source>Beyond threshold</source>
+        <translation>Beyond threshold</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
     </message>
 </context>
 </TS>

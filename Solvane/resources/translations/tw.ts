@@ -37,6 +37,60 @@
     </message>
 </context>
 <context>
+    <name>CompareDialog</name>
+    <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>Mark differences to the first record above</source>
+        <translation>標記與第一筆記錄的差異，閾值</translation>
+    </message>
+    <message>
+        <source>Largest Δu&apos;v&apos; to the first record that is not marked</source>
+        <translation>與第一筆記錄之差不予標記的最大 Δu&apos;v&apos;</translation>
+    </message>
+    <message>
+        <source>Largest difference in Tcp to the first record that is not marked; also judges the mired row</source>
+        <translation>與第一筆記錄之差不予標記的最大 Tcp 差值；邁爾德列也依此判斷</translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation>複製</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>匯出</translation>
+    </message>
+    <message>
+        <source>▲ A record differs from the first by more than the threshold. Δ: value of the record minus that of the first.</source>
+        <translation>▲ 該記錄與第一筆記錄之差超過閾值。Δ：該記錄的值減去第一筆記錄的值。</translation>
+    </message>
+    <message>
+        <source>Select two or more records in the stored data to compare them.</source>
+        <translation>請在儲存資料中選取兩筆或更多記錄進行比較。</translation>
+    </message>
+    <message>
+        <source>The first %1 of %2 selected records are compared.</source>
+        <translation>已比較所選 %2 筆記錄中的前 %1 筆。</translation>
+    </message>
+    <message>
+        <source>Δ to first</source>
+        <translation>Δ 相對第一筆</translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation>%1 減去 %2</translation>
+    </message>
+</context>
+<context>
+    <name>ComparisonPlot</name>
+    <message>
+        <source>First %1 of %2 selected records shown</source>
+        <translation>顯示所選 %2 筆記錄中的前 %1 筆</translation>
+    </message>
+</context>
+<context>
     <name>LightQualityDialog</name>
     <message>
         <source>Light quality</source>
@@ -547,6 +601,30 @@ mW/m²</translation>
         <source>Opening the data file…</source>
         <translation>正在開啟資料檔案…</translation>
     </message>
+    <message>
+        <source>Compare the selected records side by side</source>
+        <translation>並排比較所選記錄</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>The scale of the spectra when several records are compared</source>
+        <translation>比較多筆記錄時光譜的縱軸標度</translation>
+    </message>
+    <message>
+        <source>Counts</source>
+        <translation>計數值</translation>
+    </message>
+    <message>
+        <source>Normalised</source>
+        <translation>歸一化</translation>
+    </message>
+    <message>
+        <source>The record &quot;%1&quot; is incomplete and cannot be printed. Nothing was printed.</source>
+        <translation>記錄「%1」不完整，無法列印。未列印任何內容。</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
@@ -585,6 +663,49 @@ mW/m²</translation>
     <message>
         <source>Light quality page</source>
         <translation>光品質頁</translation>
+    </message>
+</context>
+<context>
+    <name>RecordComparison</name>
+    <message>
+        <source>Tcp in mired</source>
+        <translation>Tcp（邁爾德）</translation>
+    </message>
+    <message>
+        <source>Nearest Planckian Tcp (K)</source>
+        <translation>最近普朗克 Tcp (K)</translation>
+    </message>
+    <message>
+        <source>Melanopic EDI (lx)</source>
+        <translation>黑視素 EDI (lx)</translation>
+    </message>
+    <message>
+        <source>Melanopic DER</source>
+        <translation>黑視素 DER</translation>
+    </message>
+    <message>
+        <source>Item</source>
+        <translation>項目</translation>
+    </message>
+    <message>
+        <source>Δ to first %1</source>
+        <translation>Δ 相對第一筆 %1</translation>
+    </message>
+    <message>
+        <source>Beyond threshold</source>
+        <translation>超過閾值</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>否</translation>
     </message>
 </context>
 </TS>
