@@ -416,10 +416,25 @@ void ReportTest::severalRecordsPrintOneReportEach()
         QVERIFY(pageText(report, 2 * k + 2).contains(window.records().at(rows[k]).at(0)));
     }
 
+    // More than 20 are printed only when confirmed.
+    readMeter(&window, "21");
+    table(&window, "tableWidget_storedData")->selectAll();
+    QString asked;
+    ModalHandler refuse([&asked](QWidget* modal) {
+        if (auto* box = qobject_cast<QMessageBox*>(modal); box && asked.isEmpty()) {
+            asked = box->text();
+            QMetaObject::invokeMethod(box->button(QMessageBox::No), "click", Qt::QueuedConnection);
+        }
+    });
+    QVERIFY(QFile::remove(report));
+    window.findChild<QPushButton*>("btn_print")->click();
+    QCOMPARE(asked, QString("21 records are selected. Print a report for each of them?"));
+    QVERIFY(!QFile::exists(report));
+    refuse.stop();
+
     window.setRecords({window.records().at(0), window.records().at(1).mid(0, 429)});
     clickRecord(&window, 0);
     clickRecord(&window, 1, Qt::ControlModifier);
-    QVERIFY(QFile::remove(report));
     QCOMPARE(
         press(&window, "btn_print").text,
         QString("The record \"NO.001\" is incomplete and cannot be printed. Nothing was printed."));

@@ -50,6 +50,8 @@ constexpr int readingSliceMs = 15;
 // The same for freeing the last read-out's records, kept shorter: the memory
 // allocator may spend about as long again merging what was freed.
 constexpr int releaseSliceMs = 2;
+// More reports than this are printed only when the user confirms.
+constexpr int askBeforePrintingMore = 20;
 
 // A value cell of the test-item and intensity tables.
 QTableWidgetItem* valueItem(const QString& text, Qt::Alignment alignment)
@@ -889,6 +891,14 @@ void MainWindow::on_btn_print_clicked()
             QMessageBox::Ok);
         return;
     }
+    // The preview lays out every page at once: a selection of hundreds would
+    // hold the window for minutes, so it is asked for, not taken for granted.
+    if (records.size() > askBeforePrintingMore &&
+        QMessageBox::question(
+            this, tr("Print"),
+            tr("%1 records are selected. Print a report for each of them?").arg(records.size()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return;
     if (printSettingDlg.exec() != QDialog::Accepted)
         return;
 

@@ -625,6 +625,10 @@ mW/m²</translation>
         <source>The record &quot;%1&quot; is incomplete and cannot be printed. Nothing was printed.</source>
         <translation>记录“%1”不完整，无法打印。未打印任何内容。</translation>
     </message>
+    <message>
+        <source>%1 records are selected. Print a report for each of them?</source>
+        <translation>已选择 %1 条记录。要为每条记录打印一份报告吗？</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>

@@ -625,6 +625,10 @@ mW/m²</translation>
         <source>The record &quot;%1&quot; is incomplete and cannot be printed. Nothing was printed.</source>
         <translation>The record &quot;%1&quot; is incomplete and cannot be printed. Nothing was printed.</translation>
     </message>
+    <message>
+        <source>%1 records are selected. Print a report for each of them?</source>
+        <translation>%1 records are selected. Print a report for each of them?</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>

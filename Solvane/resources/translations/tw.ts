@@ -625,6 +625,10 @@ mW/m²</translation>
         <source>The record &quot;%1&quot; is incomplete and cannot be printed. Nothing was printed.</source>
         <translation>記錄「%1」不完整，無法列印。未列印任何內容。</translation>
     </message>
+    <message>
+        <source>%1 records are selected. Print a report for each of them?</source>
+        <translation>已選取 %1 筆記錄。要為每筆記錄列印一份報告嗎？</translation>
+    </message>
 </context>
 <context>
     <name>PrintSettingDlg</name>
