@@ -7,7 +7,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLayout>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QStyledItemDelegate>
@@ -123,6 +125,8 @@ void CompareDialog::showRecords(const QList<QStringList>& records)
     table = RecordComparison::compare(records);
     fillTable();
     markRows();
+    if (!isVisible())
+        fitToTable();
 
     QString note;
     if (records.size() < 2)
@@ -193,6 +197,22 @@ void CompareDialog::fillTable()
     // Room for the marked cells' bold text and for a sign, whatever the content.
     for (int column = 0; column < grid->columnCount(); ++column)
         grid->setColumnWidth(column, qMax(90, grid->columnWidth(column) + 8));
+}
+
+// It opens as wide as the records need, within the screen; once open, the
+// user decides its size.
+void CompareDialog::fitToTable()
+{
+    layout()->activate();
+    QTableWidget* grid = ui->tableWidget_compare;
+    int tableWidth = grid->verticalHeader()->width() + 2 * grid->frameWidth() +
+                     grid->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < grid->columnCount(); ++column)
+        tableWidth += grid->columnWidth(column);
+    const QRect screen =
+        (parentWidget() ? parentWidget()->screen() : this->screen())->availableGeometry();
+    const int wanted = width() - grid->width() + tableWidth;
+    resize(qBound(minimumSizeHint().width(), wanted, screen.width() * 9 / 10), height());
 }
 
 void CompareDialog::markRows()

@@ -42,6 +42,7 @@ private:
     void setUpWidgets();
     void fillTable();
     void markRows();
+    void fitToTable();
     void thresholdsChanged();
     void updateButtons();
     RecordComparison::Thresholds thresholds() const;
