@@ -3,6 +3,8 @@
 //                                                20 ms row reads 1000 records twice,
 //                                                the exchanges alone and the window
 //   build/bin/bench_readout readThousandRecords selectRecord     the quick ones
+//   build/bin/bench_readout selectAllCompared    select all of 10,000 records
+//                                                and one again, Compare open
 //   build/bin/bench_readout readOutOverhead:20ms-1000            one row of the
 //                                                overhead benchmark (0ms-1000,
 //                                                20ms-1000, 0ms-5000)
@@ -185,6 +187,24 @@ private slots:
             QCoreApplication::processEvents();
         }
         QCOMPARE(window->currentRecordIndex(), row);
+    }
+
+    // Select all of 10,000 rows with the Compare window open, and then one:
+    // the plot draws the first 12, the window compares them, and back.
+    void selectAllCompared()
+    {
+        if (stored->rowCount() != 10000)
+            readMeter(window, "10000");
+        clickRecord(window, 0);
+        clickRecord(window, 1, Qt::ControlModifier);
+        window->findChild<QPushButton*>("btn_compare")->click();
+        QBENCHMARK
+        {
+            stored->selectAll();
+            QCoreApplication::processEvents();
+            clickRecord(window, 0);
+            QCoreApplication::processEvents();
+        }
     }
 
     void readOutOverhead_data()
