@@ -360,30 +360,29 @@ void MainWindow::on_comboBox_plot_currentIndexChanged(int index)
         break;
     }
     updatePlot(index);
-    showComparison();
+    showComparison(comparedRecords());
 }
 
 void MainWindow::on_comboBox_scale_currentIndexChanged(int index)
 {
     Q_UNUSED(index)
-    showComparison();
+    showComparison(comparedRecords());
 }
 
 // The plot and the Compare window follow the selection; so does Compare.
 void MainWindow::on_tableWidget_storedData_itemSelectionChanged()
 {
-    const QList<int> rows = selectedRows();
-    ui->btn_compare->setEnabled(rows.size() >= 2);
+    const QList<QStringList> selected = recordsAt(selectedRows());
+    ui->btn_compare->setEnabled(selected.size() >= 2);
     if (compareDialog && compareDialog->isVisible())
-        compareDialog->showRecords(recordsAt(rows));
-    showComparison();
+        compareDialog->showRecords(selected);
+    showComparison(selected.size() >= 2 ? selected : QList<QStringList>());
 }
 
 // Two or more selected records are drawn together; otherwise the plot shows
 // the record the tables show, as it always has.
-void MainWindow::showComparison()
+void MainWindow::showComparison(const QList<QStringList>& compared)
 {
-    const QList<QStringList> compared = comparedRecords();
     const int mode = ui->comboBox_plot->currentIndex();
     ui->comboBox_scale->setEnabled(mode == 0 && !compared.isEmpty());
     if (compared.isEmpty()) {
@@ -730,44 +729,32 @@ void MainWindow::tellExportOutcome(QWidget* parent, bool written)
 
 void MainWindow::on_btn_export_clicked()
 {
-    const QList<QStringList> exported = selectedRecords();
-    if (exported.isEmpty()) {
-        QMessageBox::warning(this, tr("Error"), tr("No item is selected"), QMessageBox::Ok);
-        return;
-    }
-    const QString path = chooseFileToSave(this, QStringLiteral("Solvane Data"));
-    if (path.isEmpty())
-        return;
-    TKIOStream stream;
-    stream.setFileDirectory(path);
-    bool written = false;
-    BackgroundWork work(this, tr("Exporting data…"));
-    if (!runFileWork(work,
-                     [&](BackgroundWork::Progress& progress) {
-                         stream.setProgressReport([&progress](qint64 done, qint64 total) {
-                             return progress.report(done, total);
-                         });
-                         written =
-                             stream.writeSolvaneData(MeasurementRecord::fieldNames(), exported);
-                     }) ||
-        stream.cancelled())
-        return; // an existing file stays as it was
-    tellExportOutcome(this, written);
+    exportSelection(this, QStringLiteral("Solvane Data"), MeasurementRecord::fieldNames(), {});
 }
 
-// The light-quality measures of the selected records, one line each, written
-// as safely as the data export.
+// The light-quality measures of the selected records, one line each.
 void MainWindow::exportLightQuality()
 {
     if (busy)
         return;
-    QWidget* parent = qualityDialog ? static_cast<QWidget*>(qualityDialog) : this;
+    exportSelection(qualityDialog ? static_cast<QWidget*>(qualityDialog) : this,
+                    QStringLiteral("Solvane Light Quality"), RecordQuality::exportHeader(),
+                    [](const QStringList& record) {
+                        return RecordQuality::exportLine(record, RecordQuality::evaluate(record));
+                    });
+}
+
+// The selected records, or the lines made of them, written on another thread
+// with progress and Cancel; an existing file stays until the new one is whole.
+void MainWindow::exportSelection(QWidget* parent, const QString& proposed,
+                                 const QStringList& header, const LineMaker& lineOf)
+{
     const QList<QStringList> selected = selectedRecords();
     if (selected.isEmpty()) {
         QMessageBox::warning(parent, tr("Error"), tr("No item is selected"), QMessageBox::Ok);
         return;
     }
-    const QString path = chooseFileToSave(parent, QStringLiteral("Solvane Light Quality"));
+    const QString path = chooseFileToSave(parent, proposed);
     if (path.isEmpty())
         return;
     TKIOStream stream;
@@ -775,29 +762,33 @@ void MainWindow::exportLightQuality()
     bool written = false;
     bool cancelled = false;
     BackgroundWork work(parent, tr("Exporting data…"));
-    // Computing takes longer than writing: the first half of the way.
     if (!runFileWork(work,
                      [&](BackgroundWork::Progress& progress) {
                          const qint64 count = selected.size();
+                         // Making lines takes longer than writing them: the first
+                         // half of the way.
+                         const qint64 making = lineOf ? count : 0;
                          QList<QStringList> lines;
-                         lines.reserve(selected.size());
-                         for (const QStringList& record : selected) {
-                             if (!progress.report(lines.size(), 2 * count)) {
-                                 cancelled = true;
-                                 return;
+                         if (lineOf) {
+                             lines.reserve(selected.size());
+                             for (const QStringList& record : selected) {
+                                 if (!progress.report(lines.size(), making + count)) {
+                                     cancelled = true;
+                                     return;
+                                 }
+                                 lines << lineOf(record);
                              }
-                             lines << RecordQuality::exportLine(record,
-                                                                RecordQuality::evaluate(record));
                          }
-                         stream.setProgressReport([&progress, count](qint64 done, qint64 total) {
-                             return progress.report(count + done * count / qMax<qint64>(total, 1),
-                                                    2 * count);
+                         stream.setProgressReport([&progress, making, count](qint64 done,
+                                                                             qint64 total) {
+                             return progress.report(making + done * count / qMax<qint64>(total, 1),
+                                                    making + count);
                          });
-                         written = stream.writeSolvaneData(RecordQuality::exportHeader(), lines);
+                         written = stream.writeSolvaneData(header, lineOf ? lines : selected);
                          cancelled = stream.cancelled();
                      }) ||
         cancelled)
-        return;
+        return; // an existing file stays as it was
     tellExportOutcome(parent, written);
 }
 

@@ -124,6 +124,10 @@ private:
     QList<QStringList> selectedRecords() const;
     QList<QStringList> recordsAt(const QList<int>& rows) const;
     void exportLightQuality();
+    // Makes a selected record's line of an export.
+    using LineMaker = std::function<QStringList(const QStringList& record)>;
+    void exportSelection(QWidget* parent, const QString& proposed, const QStringList& header,
+                         const LineMaker& lineOf);
     void exportComparison();
     // Every export asks alike for a CSV file; empty when the user cancelled.
     QString chooseFileToSave(QWidget* parent, const QString& proposed);
@@ -132,8 +136,8 @@ private:
     static void raiseSideWindow(QDialog* dialog);
     // The records to compare: the selection when it holds two or more.
     QList<QStringList> comparedRecords() const;
-    // Draws the compared records, or hands the plot back to the record shown.
-    void showComparison();
+    // Draws the records compared; with none, hands the plot back to the record shown.
+    void showComparison(const QList<QStringList>& compared);
     // The records Print makes a report of: the selection's, or the one shown.
     QList<QStringList> recordsToPrint() const;
     void showQuality();

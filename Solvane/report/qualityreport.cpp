@@ -100,10 +100,7 @@ void paint(QPainter* painter, QPrinter* printer, const QStringList& record,
     VXPainter page(painter, printer);
     page.setPageSpace(5, 0);
 
-    titleFont(page);
-    page.drawText(QStringLiteral("Light Quality"), 0, 0, Qt::AlignHCenter);
-    labelFont(page);
-    page.drawText(printed.toString(QStringLiteral("yyyy-MM-dd hh:mm")), 100, 4, Qt::AlignRight);
+    titleLine(page, QStringLiteral("Light Quality"), printed);
 
     // The record and its colour temperature, in two columns.
     heading(page, QStringLiteral("Measurement"), 4);

@@ -2,6 +2,8 @@
 
 #include "VXPainter.h"
 
+#include <QDateTime>
+
 namespace ReportStyle {
 
 const QString family = QStringLiteral("Calibri");
@@ -31,6 +33,14 @@ void heading(VXPainter& page, const QString& text, float y)
     headingFont(page);
     page.drawText(text, 0, y, Qt::AlignLeft);
     page.drawLine(0, y + 3, 100, y + 3);
+}
+
+void titleLine(VXPainter& page, const QString& title, const QDateTime& printed)
+{
+    titleFont(page);
+    page.drawText(title, 0, 0, Qt::AlignHCenter);
+    labelFont(page);
+    page.drawText(printed.toString(QStringLiteral("yyyy-MM-dd hh:mm")), 100, 4, Qt::AlignRight);
 }
 
 } // namespace ReportStyle

@@ -76,10 +76,7 @@ void paint(QPainter* painter, QPrinter* printer, const QStringList& record,
     VXPainter page(painter, printer);
     page.setPageSpace(5, 0);
 
-    titleFont(page);
-    page.drawText(QStringLiteral("Test Report"), 0, 0, Qt::AlignHCenter);
-    labelFont(page);
-    page.drawText(printed.toString(QStringLiteral("yyyy-MM-dd hh:mm")), 100, 4, Qt::AlignRight);
+    titleLine(page, QStringLiteral("Test Report"), printed);
 
     heading(page, QStringLiteral("Company Information"), 4);
     informationRows(page, {"Name", "Add", "Tel", "Fax", "E-mail"}, printInfo.mid(0, 5), 7);
