@@ -9,7 +9,7 @@
 #include <qwt_plot_marker.h>
 #include <qwt_symbol.h>
 
-#include <cmath>
+#include <algorithm>
 
 namespace {
 
@@ -29,13 +29,6 @@ static_assert(sizeof shapes / sizeof shapes[0] == ComparisonPlot::maxRecords,
 QColor colourOf(int k)
 {
     return palette[k % paletteSize];
-}
-
-bool finiteNumber(const QString& text, double* value)
-{
-    bool ok = false;
-    *value = text.toDouble(&ok);
-    return ok && std::isfinite(*value);
 }
 
 } // namespace
@@ -64,7 +57,7 @@ QVector<QPointF> ComparisonPlot::spectrum(const QStringList& record, Scale scale
     double peak = 0;
     for (int i = 0; i < layout.spectrumCount; ++i) {
         double value;
-        if (finiteNumber(record.at(layout.spectrumBegin + i), &value)) {
+        if (MeasurementRecord::readNumber(record.at(layout.spectrumBegin + i), &value)) {
             points << QPointF(380.0 + i, value);
             peak = std::max(peak, value);
         }
@@ -103,7 +96,8 @@ void ComparisonPlot::showChromaticities(const QList<QStringList>& records, int x
         const QStringList& record = records.at(k);
         double x, y;
         if (xEntry + 1 >= MeasurementRecord::layout(record.size()).itemEnd ||
-            !finiteNumber(record.at(xEntry), &x) || !finiteNumber(record.at(xEntry + 1), &y))
+            !MeasurementRecord::readNumber(record.at(xEntry), &x) ||
+            !MeasurementRecord::readNumber(record.at(xEntry + 1), &y))
             continue; // nothing to mark; the record is still named in the legend's count
         auto* marker = new QwtPlotMarker(record.value(0));
         marker->setValue(x, y);

@@ -369,7 +369,7 @@ void MainWindow::on_comboBox_scale_currentIndexChanged(int index)
     showComparison(comparedRecords());
 }
 
-// The plot and the Compare window follow the selection; so does Compare.
+// The plot, the Compare window and the Compare button follow the selection.
 void MainWindow::on_tableWidget_storedData_itemSelectionChanged()
 {
     const QList<QStringList> selected = recordsAt(selectedRows());
@@ -401,14 +401,12 @@ void MainWindow::showComparison(const QList<QStringList>& compared)
         ui->qwtPlot->setAxisScale(QwtPlot::yLeft, 0, normalised ? 1.1 : 70000, 0);
         comparisonPlot->showSpectra(compared, normalised ? ComparisonPlot::Scale::Normalised
                                                          : ComparisonPlot::Scale::Counts);
+    } else if (mode == 1) { // the legend where each diagram leaves a corner empty
+        comparisonPlot->showChromaticities(compared, MeasurementRecord::entryX,
+                                           Qt::AlignRight | Qt::AlignTop);
     } else {
-        // Both diagrams leave a corner on the right outside the spectral locus.
-        if (mode == 1)
-            comparisonPlot->showChromaticities(compared, MeasurementRecord::entryX,
-                                               Qt::AlignRight | Qt::AlignTop);
-        else
-            comparisonPlot->showChromaticities(compared, MeasurementRecord::entryU,
-                                               Qt::AlignRight | Qt::AlignBottom);
+        comparisonPlot->showChromaticities(compared, MeasurementRecord::entryU,
+                                           Qt::AlignRight | Qt::AlignBottom);
     }
     ui->qwtPlot->replot();
 }

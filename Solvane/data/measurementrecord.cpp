@@ -2,6 +2,8 @@
 
 #include "colorimetry.h"
 
+#include <cmath>
+
 namespace MeasurementRecord {
 
 namespace {
@@ -55,6 +57,13 @@ QStringList itemTexts(const double* results)
 QString intensityText(double intensity)
 {
     return QString::number(intensity, 'g', 6);
+}
+
+bool readNumber(const QString& text, double* value)
+{
+    bool ok = false;
+    *value = text.toDouble(&ok);
+    return ok && std::isfinite(*value);
 }
 
 QStringList fromReading(int ordinal, const QDateTime& time, double illuminance,

@@ -44,6 +44,9 @@ QString illuminanceText(double lux);
 // The computed items' texts (entries 3–28) from the result slots.
 QStringList itemTexts(const double* results);
 QString intensityText(double intensity);
+// A value text read back as a number: false for text that is none, or is
+// not finite ("nan", "inf"), as undetermined values and edited files hold.
+bool readNumber(const QString& text, double* value);
 // Record `ordinal` as the engine computes it from a stored reading of the
 // meter with the observer chosen for the read-out (0: 2°, 1: 10°).
 QStringList fromReading(int ordinal, const QDateTime& time, double illuminance,

@@ -21,9 +21,8 @@ QString translated(const char* text)
 
 double numberOf(const QString& text)
 {
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    return ok && std::isfinite(value) ? value : undetermined;
+    double value;
+    return MeasurementRecord::readNumber(text, &value) ? value : undetermined;
 }
 
 QString valueText(double value, int decimals)

@@ -8,16 +8,7 @@
 
 namespace RecordQuality {
 
-namespace {
-
-bool readNumber(const QString& text, double* value)
-{
-    bool ok = false;
-    *value = text.toDouble(&ok);
-    return ok && std::isfinite(*value);
-}
-
-} // namespace
+using MeasurementRecord::readNumber;
 
 Evaluation evaluate(const QStringList& record)
 {
