@@ -32,16 +32,6 @@ QVector<QPointF> samples(const QwtPlotCurve* curve)
     return points;
 }
 
-// Plain click on the first, Ctrl+click on the others: the order of the selection.
-void select(QWidget* window, std::initializer_list<int> rows)
-{
-    bool first = true;
-    for (int row : rows) {
-        clickRecord(window, row, first ? Qt::NoModifier : Qt::ControlModifier);
-        first = false;
-    }
-}
-
 void chooseScale(QWidget* window, int scale)
 {
     window->findChild<QComboBox*>("comboBox_scale")->setCurrentIndex(scale);
@@ -104,7 +94,7 @@ private slots:
     {
         const auto compare = window->findChild<QPushButton*>("btn_compare");
         QVERIFY(!compare->isEnabled());
-        select(window.data(), {3, 1, 9}); // warm white LED, daylight, horticultural LED
+        selectRecords(window.data(), {3, 1, 9}); // warm white LED, daylight, horticultural LED
         QVERIFY(compare->isEnabled());
         for (bool normalised : {false, true}) {
             chooseScale(window.data(), normalised);
@@ -148,7 +138,7 @@ private slots:
         readMeter(&plain, "14");
         clickRecord(&plain, 9);
 
-        select(window.data(), {3, 1, 9});
+        selectRecords(window.data(), {3, 1, 9});
         chooseScale(window.data(), 1);
         clickRecord(window.data(), 9);
         QVERIFY(!window->findChild<QPushButton*>("btn_compare")->isEnabled());
@@ -165,7 +155,7 @@ private slots:
     // selection are drawn and the legend says how many were left out.
     void drawsTwelveAtMost()
     {
-        select(window.data(), {13, 0});
+        selectRecords(window.data(), {13, 0});
         clickRecord(window.data(), 12, Qt::ShiftModifier | Qt::ControlModifier); // 0 to 12 after 13
         QStringList titles;
         for (const QwtPlotCurve* curve :
@@ -184,7 +174,7 @@ private slots:
         const QString file = dir->filePath("comparison.csv");
         window->setFileChooser([&file](QWidget*, MainWindow::FileDialog, const QString&,
                                        const QString&, const QString&) { return file; });
-        select(window.data(), {3, 1, 9});
+        selectRecords(window.data(), {3, 1, 9});
         window->findChild<QPushButton*>("btn_compare")->click();
         auto* dialog = window->findChild<CompareDialog*>();
         QVERIFY(dialog && dialog->isVisible());
@@ -210,7 +200,7 @@ private slots:
         QVERIFY(waited);
         QVERIFY(names().isEmpty()); // a read-out empties the list and the selection
         QVERIFY(!window->findChild<QPushButton*>("btn_compare")->isEnabled());
-        select(window.data(), {2, 0});
+        selectRecords(window.data(), {2, 0});
         QCOMPARE(names(), this->names({2, 0}));
         QVERIFY(exportButton->isEnabled());
     }

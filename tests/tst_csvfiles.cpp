@@ -27,9 +27,7 @@ class CsvFilesTest : public QObject
     QString path(const QString& name) { return dir->filePath(name); }
     SeenMessage exportTo(const QString& file, std::initializer_list<int> rows = {})
     {
-        table(window.data(), "tableWidget_storedData")->clearSelection();
-        for (int row : rows)
-            clickRecord(window.data(), row, Qt::ControlModifier);
+        selectRecords(window.data(), rows);
         if (rows.size() == 0)
             table(window.data(), "tableWidget_storedData")->selectAll();
         chosenPath = file;

@@ -90,9 +90,7 @@ class LightQualityWindowTest : public QObject
     QStringList dashes() { return QVector<QString>(valueTexts().size(), "—").toList(); }
     SeenMessage exportRows(std::initializer_list<int> rows, const QString& file)
     {
-        table(window.data(), "tableWidget_storedData")->clearSelection();
-        for (int row : rows)
-            clickRecord(window.data(), row, Qt::ControlModifier);
+        selectRecords(window.data(), rows);
         chosenPath = file;
         return press(dialog(), "btn_qualityExport");
     }

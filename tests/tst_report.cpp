@@ -393,9 +393,7 @@ void ReportTest::severalRecordsPrintOneReportEach()
     window.show();
     readMeter(&window, "4");
     const int rows[] = {2, 0, 3};
-    clickRecord(&window, rows[0]);
-    for (int row : {rows[1], rows[2]})
-        clickRecord(&window, row, Qt::ControlModifier);
+    selectRecords(&window, {2, 0, 3});
     const QString report = QDir::current().filePath("Report");
     QString preview;
     QCOMPARE(printFromWindow(&window, &preview, false), QStringList());
@@ -433,8 +431,7 @@ void ReportTest::severalRecordsPrintOneReportEach()
     refuse.stop();
 
     window.setRecords({window.records().at(0), window.records().at(1).mid(0, 429)});
-    clickRecord(&window, 0);
-    clickRecord(&window, 1, Qt::ControlModifier);
+    selectRecords(&window, {0, 1});
     QCOMPARE(
         press(&window, "btn_print").text,
         QString("The record \"NO.001\" is incomplete and cannot be printed. Nothing was printed."));

@@ -195,8 +195,7 @@ private slots:
     {
         if (stored->rowCount() != 10000)
             readMeter(window, "10000");
-        clickRecord(window, 0);
-        clickRecord(window, 1, Qt::ControlModifier);
+        selectRecords(window, {0, 1});
         window->findChild<QPushButton*>("btn_compare")->click();
         QBENCHMARK
         {

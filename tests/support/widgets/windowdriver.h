@@ -95,6 +95,14 @@ inline void clickRecord(QWidget* window, int row, Qt::KeyboardModifiers modifier
     QTest::mouseClick(list->viewport(), Qt::LeftButton, modifiers, cell.center());
 }
 
+// Ctrl+clicks the rows into a selection of their own, in this order.
+inline void selectRecords(QWidget* window, std::initializer_list<int> rows)
+{
+    table(window, "tableWidget_storedData")->clearSelection();
+    for (int row : rows)
+        clickRecord(window, row, Qt::ControlModifier);
+}
+
 // The plot mode: 0 spectrum, 1 CIE 1931, 2 CIE 1976.
 inline void choosePlot(QWidget* window, int mode)
 {
