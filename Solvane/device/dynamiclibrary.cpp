@@ -22,12 +22,19 @@ void* DynamicLibrary::resolve(void* module, const char* symbol)
 void* DynamicLibrary::open(const wchar_t* fileName)
 {
     const QString name = QString::fromWCharArray(fileName);
-    if (QCoreApplication::instance()) {
-        const QString besideApp = QDir(QCoreApplication::applicationDirPath()).filePath(name);
-        if (void* module = dlopen(QFile::encodeName(besideApp).constData(), RTLD_NOW))
-            return module;
-    }
-    return dlopen(QFile::encodeName(name).constData(), RTLD_NOW);
+    const auto openFile = [](const QString& path) {
+        return dlopen(QFile::encodeName(path).constData(), RTLD_NOW);
+    };
+    if (!QCoreApplication::instance())
+        return openFile(name);
+    const QDir appDir(QCoreApplication::applicationDirPath());
+    if (void* module = openFile(appDir.filePath(name)))
+        return module;
+    if (void* module = openFile(name))
+        return module;
+    // Last, the stand-in an installation brings along in its private library
+    // folder, so that a meter library installed by the user wins.
+    return openFile(QDir(appDir.filePath(QStringLiteral(SOLVANE_LIB_FROM_BIN))).filePath(name));
 }
 
 void* DynamicLibrary::resolve(void* module, const char* symbol)

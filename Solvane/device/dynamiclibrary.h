@@ -5,7 +5,8 @@ namespace DynamicLibrary {
 
 // Loads a library given by bare file name. Windows applies its own search order
 // (which starts with the application's directory); elsewhere the application's
-// directory is tried first too, then the system's search order.
+// directory is tried first too, then the system's search order, then the
+// installation's private library folder (where the virtual meter is installed).
 // Returns null when the library cannot be loaded.
 void* open(const wchar_t* fileName);
 
