@@ -15,10 +15,7 @@
 #include "textrecorder.h"
 #include "windowdriver.h"
 
-#include <QCheckBox>
-#include <QLineEdit>
 #include <QPainter>
-#include <QPrintPreviewDialog>
 #include <QXmlStreamReader>
 
 #include <array>
@@ -115,40 +112,6 @@ void paintQualityPage(const QString& pdf, const QStringList& record)
     printer.setOutputFileName(pdf);
     QPainter painter(&printer);
     QualityReport::paint(&painter, &printer, record, QDateTime::currentDateTime());
-}
-
-// "Print" in the window: the settings dialog, with the company typed and the
-// light-quality page chosen or not, then the preview's print button. Returns
-// the messages shown; *preview: the preview's printer, "-" for no preview.
-QStringList printFromWindow(MainWindow* window, QString* preview, bool qualityPage = false)
-{
-    QStringList messages;
-    *preview = "-";
-    bool answered = false; // the settings dialog
-    const auto later = [](QObject* object, const char* slot) {
-        QMetaObject::invokeMethod(object, slot, Qt::QueuedConnection);
-    };
-    ModalHandler handler([&](QWidget* modal) {
-        auto* dialog = qobject_cast<QPrintPreviewDialog*>(modal);
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            messages << box->text();
-            later(box->buttons().value(0), "click");
-        } else if (modal->inherits("QPrintDialog")) {
-            later(modal, "accept");
-        } else if (dialog && *preview == "-") {
-            *preview = dialog->printer()->outputFileName();
-            if (dialog->printer()->outputFormat() == QPrinter::PdfFormat)
-                *preview += " PDF " + dialog->printer()->pageLayout().pageSize().key();
-            later(dialog, "_q_print");
-        } else if (modal->inherits("PrintSettingDlg") && !answered) {
-            answered = true;
-            modal->findChild<QLineEdit*>("lineEdit_company")->setText("Example Optics Ltd");
-            modal->findChild<QCheckBox*>("checkBox_qualityPage")->setChecked(qualityPage);
-            later(modal->findChild<QPushButton*>("btn_print"), "click");
-        }
-    });
-    window->findChild<QPushButton*>("btn_print")->click();
-    return messages;
 }
 
 } // namespace

@@ -2,11 +2,13 @@
 // pages the application prints.
 //   solvane-report [--row N] [--info FILE] [--quality-page] DATA.csv OUT.pdf
 // --row: the record, counted from 0 (default 0); --info: the eight company and
-// sample lines (default "PrintInfo" in the working directory; without that
-// file they stay empty, but a named file must be readable); --quality-page:
+// sample lines (default the window's "PrintInfo": in the working directory,
+// or in the configuration folder of an installed Solvane; without that file
+// they stay empty, but a named file must be readable); --quality-page:
 // the light-quality page follows as page 2.
 
 #include "TKIOStream.h"
+#include "applicationfiles.h"
 #include "printinfo.h"
 #include "qualityreport.h"
 #include "reportfonts.h"
@@ -133,6 +135,8 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     QApplication app(argc, argv);
+    // Reads the window's "PrintInfo" where an installed Solvane keeps it.
+    QApplication::setApplicationName(QString::fromLatin1(ApplicationFiles::applicationName));
     ReportFonts::install(ReportFonts::Han::Simplified);
 
     QCommandLineParser parser;

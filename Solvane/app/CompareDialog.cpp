@@ -1,6 +1,7 @@
 #include "CompareDialog.h"
 #include "ui_CompareDialog.h"
 
+#include "applicationfiles.h"
 #include "windowstyles.h"
 
 #include <QAction>
@@ -18,8 +19,11 @@
 
 namespace {
 
-// The thresholds for next time, in the working directory like the report's pages.
-const QString settingsFile = QStringLiteral("Compare.ini");
+// The thresholds for next time, among the settings like the report's pages.
+QString settingsFile()
+{
+    return ApplicationFiles::settingsFile(QStringLiteral("Compare.ini"));
+}
 const QString chromaticityKey = QStringLiteral("chromaticityThreshold");
 const QString cctKey = QStringLiteral("cctThreshold");
 
@@ -56,7 +60,7 @@ CompareDialog::CompareDialog(QWidget* parent) : QDialog(parent), ui(new Ui::Comp
     setUpWidgets();
 
     // A file that cannot be read, or a value out of range, leaves the defaults.
-    const QSettings settings(settingsFile, QSettings::IniFormat);
+    const QSettings settings(settingsFile(), QSettings::IniFormat);
     bool ok = false;
     const double chromaticity = settings.value(chromaticityKey).toDouble(&ok);
     if (ok && std::isfinite(chromaticity))
@@ -257,7 +261,7 @@ void CompareDialog::thresholdsChanged()
 {
     markRows();
     // Not saved (a folder that cannot be written): they hold until the window closes.
-    QSettings settings(settingsFile, QSettings::IniFormat);
+    QSettings settings(settingsFile(), QSettings::IniFormat);
     settings.setValue(chromaticityKey, ui->doubleSpinBox_chromaticityThreshold->value());
     settings.setValue(cctKey, ui->spinBox_cctThreshold->value());
 }

@@ -1,5 +1,7 @@
 #include "languagesettings.h"
 
+#include "applicationfiles.h"
+
 #include <QCoreApplication>
 #include <QDebug>
 #include <QDir>
@@ -8,17 +10,20 @@
 #include <QSettings>
 #include <QTranslator>
 
-static const char* const settingsFile = "language.ini";
+QString languageSettingsFile()
+{
+    return ApplicationFiles::settingsFile(QStringLiteral("language.ini"));
+}
 
 int savedLanguageIndex()
 {
-    QSettings settings(settingsFile, QSettings::IniFormat);
+    QSettings settings(languageSettingsFile(), QSettings::IniFormat);
     return settings.value("language", QVariant()).toInt();
 }
 
 bool saveLanguageIndex(int index)
 {
-    QSettings settings(settingsFile, QSettings::IniFormat);
+    QSettings settings(languageSettingsFile(), QSettings::IniFormat);
     if (index >= 0 && index <= 2)
         settings.setValue("language", QString::number(index));
     settings.sync(); // the restarted instance reads it at once
@@ -84,9 +89,10 @@ QStringList installTranslators(int index, QTranslator& application, QTranslator&
         }
     }
     const QString catalogue = languageCatalogue(index);
-    if (!catalogue.isEmpty() && application.load(catalogue)) {
+    const QString path = ApplicationFiles::dataFile(catalogue);
+    if (!catalogue.isEmpty() && application.load(path)) {
         QCoreApplication::installTranslator(&application);
-        loaded << catalogue;
+        loaded << path;
     }
     return loaded;
 }

@@ -5,9 +5,11 @@
 
 class QTranslator;
 
-// The language choice lives in "language.ini" in the working directory:
-// 0 Simplified Chinese (also when missing), 1 Traditional Chinese, 2 English.
+// The language choice lives in "language.ini" among the settings (see
+// ApplicationFiles): 0 Simplified Chinese (also when missing), 1 Traditional
+// Chinese, 2 English.
 int savedLanguageIndex();
+QString languageSettingsFile();
 
 // Stores 0, 1 or 2 (other indices store nothing) and writes the file at once.
 // False when the file could not be written.
@@ -28,7 +30,7 @@ QStringList qtCatalogueDirectories();
 // The path of `file` in the first of `directories` that holds it; empty when none does.
 QString findCatalogue(const QString& file, const QStringList& directories);
 
-// Loads the application's catalogue (working directory) and Qt's own for the
+// Loads the application's catalogue (working directory or data folder) and Qt's own for the
 // language into the two translators and installs those that loaded; they
 // must outlive their use. Returns the files loaded.
 QStringList installTranslators(int index, QTranslator& application, QTranslator& qt,

@@ -1,9 +1,12 @@
+#include "applicationfiles.h"
 #include "fontsubstitutes.h"
 #include "languagesettings.h"
 #include "mainwindow.h"
+#include "resources.h"
 #include "singleinstance.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QSharedMemory>
 #include <QSystemSemaphore>
 #include <QTranslator>
@@ -12,6 +15,9 @@ int main(int argc, char* argv[])
 {
     qSetMessagePattern("%{file}:%{line} %{function} [%{category}] %{message}");
     QApplication a(argc, argv);
+    QApplication::setApplicationName(QString::fromLatin1(ApplicationFiles::applicationName));
+    initializeImages();
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/logo.png")));
     installFontSubstitutes(savedLanguageIndex());
 
     // Before the guard, so that even the refusal's button speaks the language.

@@ -5,6 +5,7 @@
 #include "CompareDialog.h"
 #include "LightQualityDialog.h"
 #include "TKIOStream.h"
+#include "applicationfiles.h"
 #include "backgroundwork.h"
 #include "colorimetry.h"
 #include "languagesettings.h"
@@ -896,19 +897,25 @@ void MainWindow::on_btn_print_clicked()
         printer.setPageSize(QPageSize(QPageSize::A4));
         printer.setResolution(printer.resolution());
         printer.setOutputFormat(QPrinter::PdfFormat);
-        // Absolute, so that the print dialog keeps it in the working directory
+        // Absolute, so that the print dialog keeps it where it is proposed
         // (Qt's own dialog would put a bare name in the home directory).
-        printer.setOutputFileName(QDir::current().filePath(QStringLiteral("Report")));
+        printer.setOutputFileName(ApplicationFiles::reportFile());
     }
     QPrintPreviewDialog preview(&printer, this);
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, &MainWindow::print);
     pdfOutcome = PdfOutcome::NotWritten;
     preview.exec();
+    const QString written = QDir::toNativeSeparators(printer.outputFileName());
     if (pdfOutcome == PdfOutcome::Failed)
         QMessageBox::warning(this, tr("Error"),
-                             tr("The report could not be written to \"%1\".")
-                                 .arg(QDir::toNativeSeparators(printer.outputFileName())),
+                             tr("The report could not be written to \"%1\".").arg(written),
                              QMessageBox::Ok);
+    // Away from the working directory (the documents folder of an installed
+    // Solvane) the file would be hard to find without being told.
+    else if (pdfOutcome == PdfOutcome::Written &&
+             QFileInfo(printer.outputFileName()).absoluteDir() != QDir::current())
+        QMessageBox::information(
+            this, tr("Print"), tr("The report was saved as \"%1\".").arg(written), QMessageBox::Ok);
 }
 
 // The PDF writer does not report a file it could not write in full; the file
@@ -958,10 +965,12 @@ void MainWindow::print(QPrinter* printer)
     checkPdfOutput(printer, painted);
 }
 
-// The manual beside the data the user works with: in the working directory.
+// The working directory's manual, else the installed one.
 void MainWindow::on_btn_help_clicked()
 {
-    const QString manual = QDir::current().filePath(QStringLiteral("KVR900 manual.pdf"));
+    const QString manual =
+        QFileInfo(ApplicationFiles::dataFile(QStringLiteral("KVR900 manual.pdf")))
+            .absoluteFilePath();
     if (!QFileInfo::exists(manual)) {
         QMessageBox::warning(
             this, tr("Error"),
@@ -1061,8 +1070,8 @@ void MainWindow::on_comboBox_ChangeLanguage(int index)
 {
     if (!saveLanguageIndex(index)) {
         QMessageBox::warning(this, tr("Error"),
-                             tr("The language could not be saved: \"language.ini\" is not "
-                                "writable."),
+                             tr("The language could not be saved: \"%1\" is not writable.")
+                                 .arg(QDir::toNativeSeparators(languageSettingsFile())),
                              QMessageBox::Ok);
         const QSignalBlocker blocker(ui->comboBox_language);
         ui->comboBox_language->setCurrentIndex(runningLanguage);

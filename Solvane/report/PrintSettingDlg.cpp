@@ -1,6 +1,7 @@
 #include "PrintSettingDlg.h"
 #include "ui_PrintSettingDlg.h"
 
+#include "applicationfiles.h"
 #include "printinfo.h"
 #include "resources.h"
 
@@ -12,7 +13,10 @@ namespace {
 
 // The pages to print beside the eight lines of "PrintInfo", whose format
 // peers rely on.
-const QString pagesFile = QStringLiteral("ReportPages.ini");
+QString pagesFile()
+{
+    return ApplicationFiles::settingsFile(QStringLiteral("ReportPages.ini"));
+}
 const QString qualityPageKey = QStringLiteral("qualityPage");
 
 } // namespace
@@ -30,7 +34,7 @@ PrintSettingDlg::PrintSettingDlg(QWidget* parent) : QDialog(parent), ui(new Ui::
         for (int i = 0; i < edits.size(); ++i)
             edits[i]->setText(texts.value(i));
     }
-    withQualityPage = QSettings(pagesFile, QSettings::IniFormat).value(qualityPageKey).toBool();
+    withQualityPage = QSettings(pagesFile(), QSettings::IniFormat).value(qualityPageKey).toBool();
     ui->checkBox_qualityPage->setChecked(withQualityPage);
     applyStyles();
 }
@@ -115,7 +119,7 @@ void PrintSettingDlg::on_btn_print_clicked()
     // A choice that cannot be saved is printed all the same, only not
     // offered next time.
     withQualityPage = ui->checkBox_qualityPage->isChecked();
-    QSettings pages(pagesFile, QSettings::IniFormat);
+    QSettings pages(pagesFile(), QSettings::IniFormat);
     pages.setValue(qualityPageKey, withQualityPage);
     pages.sync();
     emit isPdf(ui->comboBox->currentIndex() == 0);

@@ -1,5 +1,6 @@
 #include "printinfo.h"
 
+#include "applicationfiles.h"
 #include "boundedfile.h"
 
 #include <QFileInfo>
@@ -11,7 +12,7 @@ namespace PrintInfo {
 
 QString fileName()
 {
-    return QStringLiteral("PrintInfo");
+    return ApplicationFiles::settingsFile(QStringLiteral("PrintInfo"));
 }
 
 bool read(QStringList* lines, const QString& path, QString* error)

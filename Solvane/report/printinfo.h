@@ -3,7 +3,7 @@
 #include <QStringList>
 
 // The company and sample texts of the test report, kept in the file
-// "PrintInfo" in the working directory: company name, address, telephone,
+// "PrintInfo" among the settings (see ApplicationFiles): company name, address, telephone,
 // fax, e-mail, sample name, sample model, remark, one a line.
 namespace PrintInfo {
 

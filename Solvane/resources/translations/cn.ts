@@ -550,10 +550,6 @@ mW/m²</translation>
         <translation>没有可以打开 %1 的网页浏览器。</translation>
     </message>
     <message>
-        <source>The language could not be saved: &quot;language.ini&quot; is not writable.</source>
-        <translation>无法保存语言设置：&quot;language.ini&quot; 不可写入。</translation>
-    </message>
-    <message>
         <source>Solvane could not restart itself. Start it again to use the chosen language.</source>
         <translation>Solvane 无法自动重新启动。请重新启动 Solvane 以使用所选语言。</translation>
     </message>
@@ -628,6 +624,14 @@ mW/m²</translation>
     <message>
         <source>%1 records are selected. Print a report for each of them?</source>
         <translation>已选择 %1 条记录。要为每条记录打印一份报告吗？</translation>
+    </message>
+    <message>
+        <source>The report was saved as &quot;%1&quot;.</source>
+        <translation>报告已保存为“%1”。</translation>
+    </message>
+    <message>
+        <source>The language could not be saved: &quot;%1&quot; is not writable.</source>
+        <translation>无法保存语言设置：&quot;%1&quot; 不可写入。</translation>
     </message>
 </context>
 <context>

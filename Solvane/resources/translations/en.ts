@@ -550,10 +550,6 @@ mW/m²</translation>
         <translation>No web browser could open %1.</translation>
     </message>
     <message>
-        <source>The language could not be saved: &quot;language.ini&quot; is not writable.</source>
-        <translation>The language could not be saved: &quot;language.ini&quot; is not writable.</translation>
-    </message>
-    <message>
         <source>Solvane could not restart itself. Start it again to use the chosen language.</source>
         <translation>Solvane could not restart itself. Start it again to use the chosen language.</translation>
     </message>
@@ -628,6 +624,14 @@ mW/m²</translation>
     <message>
         <source>%1 records are selected. Print a report for each of them?</source>
         <translation>%1 records are selected. Print a report for each of them?</translation>
+    </message>
+    <message>
+        <source>The report was saved as &quot;%1&quot;.</source>
+        <translation>The report was saved as &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>The language could not be saved: &quot;%1&quot; is not writable.</source>
+        <translation>The language could not be saved: &quot;%1&quot; is not writable.</translation>
     </message>
 </context>
 <context>

@@ -550,10 +550,6 @@ mW/m²</translation>
         <translation>沒有可開啟 %1 的網頁瀏覽器。</translation>
     </message>
     <message>
-        <source>The language could not be saved: &quot;language.ini&quot; is not writable.</source>
-        <translation>無法儲存語言設定：&quot;language.ini&quot; 無法寫入。</translation>
-    </message>
-    <message>
         <source>Solvane could not restart itself. Start it again to use the chosen language.</source>
         <translation>Solvane 無法自動重新啟動。請重新啟動 Solvane 以使用所選的語言。</translation>
     </message>
@@ -628,6 +624,14 @@ mW/m²</translation>
     <message>
         <source>%1 records are selected. Print a report for each of them?</source>
         <translation>已選取 %1 筆記錄。要為每筆記錄列印一份報告嗎？</translation>
+    </message>
+    <message>
+        <source>The report was saved as &quot;%1&quot;.</source>
+        <translation>報告已儲存為「%1」。</translation>
+    </message>
+    <message>
+        <source>The language could not be saved: &quot;%1&quot; is not writable.</source>
+        <translation>無法儲存語言設定：&quot;%1&quot; 無法寫入。</translation>
     </message>
 </context>
 <context>

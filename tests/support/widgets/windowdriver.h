@@ -4,8 +4,12 @@
 // which opened them, and works the main window by the names of its widgets.
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QtTest>
@@ -115,4 +119,38 @@ inline QwtPlotCurve* plotCurve(QWidget* window)
     const QwtPlotItemList curves =
         window->findChild<QwtPlot*>("qwtPlot")->itemList(QwtPlotItem::Rtti_PlotCurve);
     return curves.isEmpty() ? nullptr : static_cast<QwtPlotCurve*>(curves.first());
+}
+
+// "Print" in the window: the settings dialog, with the company typed and the
+// light-quality page chosen or not, then the preview's print button. Returns
+// the messages shown; *preview: the preview's printer, "-" for no preview.
+inline QStringList printFromWindow(QWidget* window, QString* preview, bool qualityPage = false)
+{
+    QStringList messages;
+    *preview = "-";
+    bool answered = false; // the settings dialog
+    const auto later = [](QObject* object, const char* slot) {
+        QMetaObject::invokeMethod(object, slot, Qt::QueuedConnection);
+    };
+    ModalHandler handler([&](QWidget* modal) {
+        auto* dialog = qobject_cast<QPrintPreviewDialog*>(modal);
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            messages << box->text();
+            later(box->buttons().value(0), "click");
+        } else if (modal->inherits("QPrintDialog")) {
+            later(modal, "accept");
+        } else if (dialog && *preview == "-") {
+            *preview = dialog->printer()->outputFileName();
+            if (dialog->printer()->outputFormat() == QPrinter::PdfFormat)
+                *preview += " PDF " + dialog->printer()->pageLayout().pageSize().key();
+            later(dialog, "_q_print");
+        } else if (modal->inherits("PrintSettingDlg") && !answered) {
+            answered = true;
+            modal->findChild<QLineEdit*>("lineEdit_company")->setText("Example Optics Ltd");
+            modal->findChild<QCheckBox*>("checkBox_qualityPage")->setChecked(qualityPage);
+            later(modal->findChild<QPushButton*>("btn_print"), "click");
+        }
+    });
+    window->findChild<QPushButton*>("btn_print")->click();
+    return messages;
 }
