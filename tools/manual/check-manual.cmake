@@ -53,7 +53,8 @@ foreach(term
         "Simplified Chinese" "Traditional Chinese" "file" "buttons" "Page 2 of ${pages}"
         "α-opic" "melanopic EDI" "W·m⁻²" "µmol·m⁻²·s⁻¹" "PPFD" "TM-30-20" "CIE 224:2017"
         "Rcs,h1" "solvane-calc --quality" "solvane-read" "cct_valid" "mel_edi" "pfd_far_red"
-        "Compare.ini" "Δ to first" "Normalised")
+        "Compare.ini" "Δ to first" "Normalised" "sudo apt install ./solvane_1.0.2_amd64.deb"
+        "~/.config/solvane/" "/usr/share/solvane/" "The report was saved as")
     string(FIND "${text}" "${term}" at)
     if(at EQUAL -1)
         list(APPEND failures "'${term}' not found")
