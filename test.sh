@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Sets up everything on a Debian 12 machine and runs every test.
-#   ./test.sh             the normal build (build/)
+#   ./test.sh             the normal build (build/), then the Debian package
+#                         built in build-package/ and checked as installed
+#                         (scripts/check-package.sh)
 #   ./test.sh --sanitize  the same tests built with ASan and UBSan (build-asan/),
 #                         then the tests that run threads of ours (the list
 #                         threadedTests in tests/CMakeLists.txt) built with
@@ -16,4 +18,5 @@ if [ "${1:-}" = "--sanitize" ]; then
 else
     scripts/setup.sh build
     ctest --test-dir build --output-on-failure -j"$(nproc)"
+    scripts/check-package.sh
 fi

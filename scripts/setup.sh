@@ -12,6 +12,7 @@ packages=(
     fonts-noto-cjk fonts-crosextra-carlito fonts-arphic-uming x11-utils
     qttranslations5-l10n
     xvfb xauth xdotool python3 poppler-utils clang-format
+    dpkg-dev file lintian desktop-file-utils appstream man-db
 )
 
 missing=()
