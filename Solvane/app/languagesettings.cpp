@@ -89,8 +89,10 @@ QStringList installTranslators(int index, QTranslator& application, QTranslator&
         }
     }
     const QString catalogue = languageCatalogue(index);
+    if (catalogue.isEmpty())
+        return loaded;
     const QString path = ApplicationFiles::dataFile(catalogue);
-    if (!catalogue.isEmpty() && application.load(path)) {
+    if (application.load(path)) {
         QCoreApplication::installTranslator(&application);
         loaded << path;
     }
